@@ -1,0 +1,20 @@
+# Settings every target of our own gets, in both builds.
+
+# Sources are UTF-8; every text the program handles is GBK, so string
+# literals are compiled to GBK bytes.
+set(VELMORA_CHARSET_OPTIONS -finput-charset=UTF-8 -fexec-charset=GBK)
+
+function(velmora_defaults target)
+  target_compile_options(${target} PRIVATE ${VELMORA_CHARSET_OPTIONS} -Wall -Wextra -Werror)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+    # GCC 12 reports std::string assignments as overlapping memcpy at -O2
+    # (a known false positive of -Wrestrict, fixed in GCC 13).
+    target_compile_options(${target} PRIVATE -Wno-restrict)
+  endif()
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+  if(VELMORA_SANITIZE)
+    target_compile_options(${target} PRIVATE
+      -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(${target} PUBLIC -fsanitize=address,undefined)
+  endif()
+endfunction()

@@ -1,0 +1,122 @@
+#include "core/click_control.h"
+
+#include <cmath>
+#include <limits>
+
+#include "core/conversions.h"
+
+namespace velmora {
+namespace {
+
+constexpr std::int32_t kSpaceKey = 32;
+constexpr double kMinutesToMilliseconds = 60000.0;
+// Two counts closer than this are equal, so a limit such as "29.99999995"
+// still ends the run after 30 clicks.
+constexpr double kCountTolerance = 1e-7;
+const Text kUnsetPosition = "定位";
+
+std::int32_t PeriodFromText(const Text& text, double scale = 1.0) {
+  return NumberToPeriod(TextToNumber(text) * scale);
+}
+
+}  // namespace
+
+void ClickControl::StartClicking() {
+  // The time limit is armed before the click timer, and whenever the count
+  // limit is off, whether or not 选择框2 is ticked.
+  if (!window_.IsTicked(Control::选择框1)) {
+    window_.SetTimerPeriod(Timer::时钟2定时,
+                           PeriodFromText(window_.GetText(Control::编辑框5), kMinutesToMilliseconds));
+  }
+  window_.SetTimerPeriod(Timer::时钟1, PeriodFromText(window_.GetText(Control::编辑框1)));
+  window_.SetSettingsEnabled(false);
+  state_.clickCounter = 0;
+  window_.SetCaption(state_.programName + " - 已开始");
+}
+
+void ClickControl::StopClicking() {
+  // The time-limit timer and the status text are left as they are.
+  window_.SetTimerPeriod(Timer::时钟1, 0);
+  state_.clickCounter = 0;
+  window_.SetSettingsEnabled(true);
+  window_.SetCaption(state_.programName + " - 已停止");
+}
+
+void ClickControl::OnHotkey(std::int32_t identifier, std::int32_t /*ignored*/) {
+  if (identifier != state_.hotkeyId) return;
+  if (window_.GetTimerPeriod(Timer::时钟1) != 0) {
+    StopClicking();
+  } else {
+    StartClicking();
+  }
+}
+
+bool ClickControl::CountLimitReached() {
+  const double clicksDone = static_cast<double>(state_.clickCounter) - 1.0;
+  const double limit = TextToNumber(window_.GetText(Control::编辑框3));
+  return std::fabs(clicksDone - limit) <= kCountTolerance;
+}
+
+void ClickControl::OnClickTick() {
+  // Saturates instead of overflowing: after 2^31 - 1 ticks the number shown
+  // stays at the largest value.
+  if (state_.clickCounter < std::numeric_limits<std::int32_t>::max()) ++state_.clickCounter;
+
+  if (window_.IsTicked(Control::选择框1) && CountLimitReached()) {
+    StopClicking();
+    return;
+  }
+  // Four separate tests rather than one choice: each chosen mode acts.
+  if (window_.IsTicked(Control::鼠标1)) ClickAtCursor(LeftClick, "左键点击 速度:");
+  if (window_.IsTicked(Control::鼠标2)) ClickAtCursor(RightClick, "右键点击 速度:");
+  if (window_.IsTicked(Control::鼠标3)) {
+    if (window_.GetText(Control::编辑框4) == kUnsetPosition) {
+      StopClicking();
+      window_.ShowMessage("没有设置位置", 0, "警告:");
+    } else {
+      ShowStatus("定位点击 速度:");
+      mouse_.SimulateMouseClick(state_.capturedX, state_.capturedY, LeftClick);
+    }
+  }
+  // The double click's label names the right button; users know it so.
+  if (window_.IsTicked(Control::鼠标4)) ClickAtCursor(LeftDoubleClick, "右键双击 速度:");
+}
+
+void ClickControl::ClickAtCursor(ClickKind kind, const Text& statusLabel) {
+  const ScreenPoint cursor = mouse_.GetCursorPosition();
+  mouse_.SimulateMouseClick(cursor.x, cursor.y, kind);
+  ShowStatus(statusLabel);
+}
+
+void ClickControl::ShowStatus(const Text& statusLabel) {
+  window_.SetStatusText(statusLabel + window_.GetText(Control::编辑框1) + " 毫秒 第 " +
+                        IntegerToText(state_.clickCounter) + " 次");
+}
+
+void ClickControl::OnTimedStop() {
+  window_.SetTimerPeriod(Timer::时钟1, 0);
+  window_.SetTimerPeriod(Timer::时钟2定时, 0);
+  StopClicking();
+}
+
+void ClickControl::OnCountLimitClicked() {
+  if (window_.IsTicked(Control::选择框1)) window_.SetTicked(Control::选择框2, false);
+}
+
+void ClickControl::OnTimeLimitClicked() {
+  if (window_.IsTicked(Control::选择框2)) window_.SetTicked(Control::选择框1, false);
+}
+
+void ClickControl::OnLocateModeClicked() { window_.SetFocusTo(Control::编辑框4); }
+
+void ClickControl::CapturePosition(std::int32_t keyCode, std::int32_t /*ignoredModifiers*/) {
+  if (keyCode != kSpaceKey) return;
+  // The key is not swallowed: the read-only box takes the typed space as a no-op.
+  const ScreenPoint cursor = mouse_.GetCursorPosition();
+  state_.capturedX = cursor.x;
+  state_.capturedY = cursor.y;
+  window_.SetText(Control::编辑框4,
+                  "X:" + IntegerToText(cursor.x) + " Y:" + IntegerToText(cursor.y));
+}
+
+}  // namespace velmora

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs what building and testing Velmora needs on Debian 12, and prepares
+# a Wine prefix. Quick when everything is already there.
+set -euo pipefail
+
+packages=(
+  cmake g++ make googletest python3
+  g++-mingw-w64-x86-64-posix
+  wine wine64
+  xvfb xauth x11-utils xdotool fonts-wqy-microhei
+  libcurl4-openssl-dev
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+
+if ((${#missing[@]})); then
+  echo "setup: installing ${missing[*]}"
+  sudo_cmd=()
+  [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}" >/dev/null
+fi
+
+# Wine builds its prefix on first use; doing it here keeps that out of the
+# tests' time. Mono and Gecko are not needed and would prompt.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+if [[ ! -f "${WINEPREFIX:-$HOME/.wine}/system.reg" ]]; then
+  echo "setup: creating the Wine prefix"
+  wineboot -i >/dev/null 2>&1 || true
+  wineserver -w || true
+fi

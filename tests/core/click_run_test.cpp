@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/core/click_fixture.h"
+
+namespace velmora::testing {
+namespace {
+
+using Log = std::vector<std::string>;
+
+TEST_F(ClickControlTest, TypicalRunClicksThirtyTimesThenStopsWithoutClicking) {
+  mouse.cursor = {300, 200};
+  PressHotkey();
+  EXPECT_EQ(window.Caption(), "Velmora - 已开始");
+  EXPECT_FALSE(window.SettingsEnabled());
+  EXPECT_EQ(window.GetTimerPeriod(Timer::时钟1), 100);
+
+  window.AdvanceBy(3000);
+  EXPECT_TRUE(Running());
+  EXPECT_EQ(mouse.buttons.size(), 60u);
+  window.AdvanceBy(100);  // the 31st tick
+  EXPECT_FALSE(Running());
+  window.AdvanceBy(10000);
+
+  Log expectedStatus;
+  for (int n = 1; n <= 30; ++n) {
+    expectedStatus.push_back("status=左键点击 速度:100 毫秒 第 " + std::to_string(n) + " 次");
+  }
+  EXPECT_EQ(log.Starting("status="), expectedStatus);
+  EXPECT_EQ(log.Starting("click "), Log(30, "click 300,200 kind 0"));
+  EXPECT_EQ(window.StatusText(), "左键点击 速度:100 毫秒 第 30 次");
+  EXPECT_EQ(window.Caption(), "Velmora - 已停止");
+  EXPECT_TRUE(window.SettingsEnabled());
+  EXPECT_EQ(state.clickCounter, 0);
+  // The count limit leaves the time-limit timer alone.
+  EXPECT_TRUE(log.Starting("timer 时钟2定时").empty());
+}
+
+TEST_F(ClickControlTest, StartWithoutCountLimitArmsTheTimeLimitBeforeTheClickTimer) {
+  window.Tick(Control::选择框1, false);  // 选择框2 stays unticked too
+  PressHotkey();
+  EXPECT_EQ(log.entries, (Log{"timer 时钟2定时=60000", "timer 时钟1=100", "enabled=0",
+                              "caption=Velmora - 已开始"}));
+}
+
+TEST_F(ClickControlTest, StopRestoresTheIdleWindowAndKeepsTheStatusText) {
+  PressHotkey();
+  window.AdvanceBy(250);
+  log.entries.clear();
+  PressHotkey();
+  EXPECT_EQ(log.entries, (Log{"timer 时钟1=0", "enabled=1", "caption=Velmora - 已停止"}));
+  EXPECT_EQ(window.StatusText(), "左键点击 速度:100 毫秒 第 2 次");
+  EXPECT_EQ(state.clickCounter, 0);
+}
+
+TEST_F(ClickControlTest, HotkeyWithAnotherIdentifierChangesNothing) {
+  control.OnHotkey(33002, 0);
+  control.OnHotkey(0, 0);
+  EXPECT_TRUE(log.entries.empty());
+  PressHotkey();
+  control.OnHotkey(33002, 0);
+  EXPECT_TRUE(Running());
+}
+
+struct IntervalCase {
+  const char* text;
+  std::int32_t period;
+};
+
+class IntervalTable : public ClickControlTest, public ::testing::WithParamInterface<IntervalCase> {};
+
+TEST_P(IntervalTable, IntervalTextBecomesTheClickPeriod) {
+  window.Type(Control::编辑框1, GetParam().text);
+  PressHotkey();
+  EXPECT_EQ(window.GetTimerPeriod(Timer::时钟1), GetParam().period);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, IntervalTable,
+                         ::testing::Values(IntervalCase{"100", 100}, IntervalCase{"1.9", 1},
+                                           IntervalCase{" 100", 100}, IntervalCase{"１０", 10},
+                                           IntervalCase{"0", 0}, IntervalCase{"-5", 0},
+                                           IntervalCase{"abc", 0}, IntervalCase{"", 0}));
+
+TEST_F(ClickControlTest, IntervalThatIsNoPeriodGivesAStartedRunThatNeverTicks) {
+  window.Type(Control::编辑框1, "abc");
+  PressHotkey();
+  EXPECT_EQ(window.Caption(), "Velmora - 已开始");
+  EXPECT_FALSE(window.SettingsEnabled());
+  window.AdvanceBy(60000);
+  EXPECT_TRUE(mouse.buttons.empty());
+  // The click timer still reads 0, so the hotkey starts again instead of stopping.
+  log.entries.clear();
+  PressHotkey();
+  EXPECT_EQ(log.entries, (Log{"timer 时钟1=0", "enabled=0", "caption=Velmora - 已开始"}));
+}
+
+TEST_F(ClickControlTest, StatusShowsTheIntervalTextAsTyped) {
+  window.Type(Control::编辑框1, "1.9");
+  PressHotkey();
+  window.AdvanceBy(1);
+  EXPECT_EQ(window.StatusText(), "左键点击 速度:1.9 毫秒 第 1 次");
+}
+
+struct MinutesCase {
+  const char* text;
+  std::int32_t period;
+};
+
+class MinutesTable : public ClickControlTest, public ::testing::WithParamInterface<MinutesCase> {};
+
+TEST_P(MinutesTable, MinutesBecomeTheTimeLimitPeriod) {
+  window.Tick(Control::选择框1, false);
+  window.Tick(Control::选择框2, true);
+  window.Type(Control::编辑框5, GetParam().text);
+  PressHotkey();
+  EXPECT_EQ(window.GetTimerPeriod(Timer::时钟2定时), GetParam().period);
+}
+
+// 35792 minutes are 2,147,520,000 ms, which turns negative and arms nothing;
+// 71583 minutes wrap around to 12,704 ms.
+INSTANTIATE_TEST_SUITE_P(Texts, MinutesTable,
+                         ::testing::Values(MinutesCase{"1", 60000}, MinutesCase{"0.5", 30000},
+                                           MinutesCase{"0.05", 3000}, MinutesCase{"abc", 0},
+                                           MinutesCase{"-1", 0}, MinutesCase{"35792", 0},
+                                           MinutesCase{"71583", 12704}));
+
+TEST_F(ClickControlTest, StartWithCountLimitLeavesARunningTimeLimitAlone) {
+  window.Tick(Control::选择框1, false);
+  window.Type(Control::编辑框5, "0.05");  // 3000 ms
+  PressHotkey();
+  window.AdvanceBy(1000);
+  PressHotkey();  // stop by hand; the time limit keeps running
+  window.Tick(Control::选择框1, true);
+  window.Type(Control::编辑框3, "1000");
+  PressHotkey();
+  EXPECT_EQ(log.Starting("timer 时钟2定时"), Log{"timer 时钟2定时=3000"});
+  window.AdvanceTo(2999);
+  EXPECT_TRUE(Running());
+  window.AdvanceTo(3000);
+  EXPECT_FALSE(Running());
+}
+
+TEST_F(ClickControlTest, TimeLimitEndsTheRunByItself) {
+  window.Tick(Control::选择框1, false);
+  window.Tick(Control::选择框2, true);
+  window.Type(Control::编辑框1, "70");
+  window.Type(Control::编辑框5, "0.05");
+  PressHotkey();
+  window.AdvanceTo(2999);
+  EXPECT_TRUE(Running());
+  window.AdvanceTo(3000);
+  EXPECT_FALSE(Running());
+  EXPECT_EQ(window.GetTimerPeriod(Timer::时钟2定时), 0);
+  EXPECT_EQ(window.Caption(), "Velmora - 已停止");
+  EXPECT_EQ(mouse.buttons.size(), 2u * 42);  // ticks at 70, 140, ..., 2940
+  // Without a count limit the status counts on past 30.
+  EXPECT_EQ(window.StatusText(), "左键点击 速度:70 毫秒 第 42 次");
+  window.AdvanceBy(60000);
+  EXPECT_EQ(mouse.buttons.size(), 2u * 42);
+}
+
+TEST_F(ClickControlTest, TimeLimitSurvivesAStopAndEndsARestartAtTheOldDeadline) {
+  window.Tick(Control::选择框1, false);
+  window.Type(Control::编辑框5, "0.05");  // 3000 ms
+  PressHotkey();
+  window.AdvanceTo(1000);
+  PressHotkey();
+  window.AdvanceTo(2000);
+  PressHotkey();  // same minutes: the time-limit timer keeps its phase
+  window.AdvanceTo(2999);
+  EXPECT_TRUE(Running());
+  window.AdvanceTo(3000);
+  EXPECT_FALSE(Running());
+}
+
+TEST_F(ClickControlTest, RestartWithOtherMinutesRestartsTheTimeLimitFromThatMoment) {
+  window.Tick(Control::选择框1, false);
+  window.Type(Control::编辑框5, "0.05");
+  PressHotkey();
+  window.AdvanceTo(1000);
+  PressHotkey();
+  window.AdvanceTo(2000);
+  window.Type(Control::编辑框5, "0.1");  // 6000 ms
+  PressHotkey();
+  window.AdvanceTo(7999);
+  EXPECT_TRUE(Running());
+  window.AdvanceTo(8000);
+  EXPECT_FALSE(Running());
+}
+
+TEST_F(ClickControlTest, TimeLimitFiringOnAnIdleWindowRepeatsTheStopOnce) {
+  window.Tick(Control::选择框1, false);
+  window.Type(Control::编辑框5, "0.05");
+  PressHotkey();
+  window.AdvanceTo(500);
+  PressHotkey();
+  log.entries.clear();
+  window.AdvanceTo(20000);
+  EXPECT_EQ(log.entries, (Log{"timer 时钟1=0", "timer 时钟2定时=0", "timer 时钟1=0", "enabled=1",
+                              "caption=Velmora - 已停止"}));
+  EXPECT_EQ(state.clickCounter, 0);
+}
+
+TEST_F(ClickControlTest, StartedRunWithoutTicksIsEndedOnlyByTheTimeLimit) {
+  window.Tick(Control::选择框1, false);
+  window.Type(Control::编辑框1, "0");
+  window.Type(Control::编辑框5, "0.05");
+  PressHotkey();
+  PressHotkey();  // starts again rather than stopping
+  EXPECT_EQ(window.Caption(), "Velmora - 已开始");
+  window.AdvanceTo(3000);
+  EXPECT_EQ(window.Caption(), "Velmora - 已停止");
+  EXPECT_TRUE(window.SettingsEnabled());
+}
+
+}  // namespace
+}  // namespace velmora::testing
