@@ -25,8 +25,8 @@ void ClickControl::StartClicking() {
   // The time limit is armed before the click timer, and whenever the count
   // limit is off, whether or not 选择框2 is ticked.
   if (!window_.IsTicked(Control::选择框1)) {
-    window_.SetTimerPeriod(Timer::时钟2定时,
-                           PeriodFromText(window_.GetText(Control::编辑框5), kMinutesToMilliseconds));
+    window_.SetTimerPeriod(Timer::时钟2定时, PeriodFromText(window_.GetText(Control::编辑框5),
+                                                            kMinutesToMilliseconds));
   }
   window_.SetTimerPeriod(Timer::时钟1, PeriodFromText(window_.GetText(Control::编辑框1)));
   window_.SetSettingsEnabled(false);

@@ -69,7 +69,8 @@ struct IntervalCase {
   std::int32_t period;
 };
 
-class IntervalTable : public ClickControlTest, public ::testing::WithParamInterface<IntervalCase> {};
+class IntervalTable : public ClickControlTest,
+                      public ::testing::WithParamInterface<IntervalCase> {};
 
 TEST_P(IntervalTable, IntervalTextBecomesTheClickPeriod) {
   window.Type(Control::编辑框1, GetParam().text);

@@ -93,12 +93,13 @@ TEST_P(ModeTable, CursorModeClicksAtTheCursorThenWritesItsLabel) {
 using enum ButtonEvent;
 INSTANTIATE_TEST_SUITE_P(
     Modes, ModeTable,
-    ::testing::Values(
-        ModeCase{Control::鼠标1, "左键点击 速度:", LeftClick, {LeftDown, LeftUp}},
-        ModeCase{Control::鼠标2, "右键点击 速度:", RightClick, {RightDown, RightUp}},
-        // The double click's label names the right button, as users know it.
-        ModeCase{Control::鼠标4, "右键双击 速度:", LeftDoubleClick,
-                 {LeftDown, LeftUp, LeftDown, LeftUp}}));
+    ::testing::Values(ModeCase{Control::鼠标1, "左键点击 速度:", LeftClick, {LeftDown, LeftUp}},
+                      ModeCase{Control::鼠标2, "右键点击 速度:", RightClick, {RightDown, RightUp}},
+                      // The double click's label names the right button, as users know it.
+                      ModeCase{Control::鼠标4,
+                               "右键双击 速度:",
+                               LeftDoubleClick,
+                               {LeftDown, LeftUp, LeftDown, LeftUp}}));
 
 TEST_F(ClickControlTest, LocateModeWritesItsLabelThenClicksAtTheCapturedPoint) {
   window.Choose(Control::鼠标3);
@@ -177,7 +178,8 @@ TEST_F(ClickControlTest, WithNoModeChosenTicksOnlyCountAndApplyTheLimit) {
   EXPECT_FALSE(Running());
   EXPECT_TRUE(log.Starting("click ").empty());
   EXPECT_TRUE(log.Starting("status=").empty());
-  EXPECT_EQ(log.Starting("caption="), (Log{"caption=Velmora - 已开始", "caption=Velmora - 已停止"}));
+  EXPECT_EQ(log.Starting("caption="),
+            (Log{"caption=Velmora - 已开始", "caption=Velmora - 已停止"}));
 }
 
 TEST_F(ClickControlTest, CounterStaysAtItsLargestValueInsteadOfOverflowing) {

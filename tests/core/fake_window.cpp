@@ -14,16 +14,26 @@ std::vector<std::string> EventLog::Starting(const std::string& prefix) const {
 
 const char* NameOf(Control control) {
   switch (control) {
-    case Control::选择框1: return "选择框1";
-    case Control::选择框2: return "选择框2";
-    case Control::鼠标1: return "鼠标1";
-    case Control::鼠标2: return "鼠标2";
-    case Control::鼠标3: return "鼠标3";
-    case Control::鼠标4: return "鼠标4";
-    case Control::编辑框1: return "编辑框1";
-    case Control::编辑框3: return "编辑框3";
-    case Control::编辑框4: return "编辑框4";
-    case Control::编辑框5: return "编辑框5";
+    case Control::选择框1:
+      return "选择框1";
+    case Control::选择框2:
+      return "选择框2";
+    case Control::鼠标1:
+      return "鼠标1";
+    case Control::鼠标2:
+      return "鼠标2";
+    case Control::鼠标3:
+      return "鼠标3";
+    case Control::鼠标4:
+      return "鼠标4";
+    case Control::编辑框1:
+      return "编辑框1";
+    case Control::编辑框3:
+      return "编辑框3";
+    case Control::编辑框4:
+      return "编辑框4";
+    case Control::编辑框5:
+      return "编辑框5";
   }
   return "?";
 }
