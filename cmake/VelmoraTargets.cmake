@@ -2,19 +2,22 @@
 
 # Sources are UTF-8; every text the program handles is GBK, so string
 # literals are compiled to GBK bytes.
-set(VELMORA_CHARSET_OPTIONS -finput-charset=UTF-8 -fexec-charset=GBK)
+set(VELMORA_CXX_OPTIONS -finput-charset=UTF-8 -fexec-charset=GBK -Wall -Wextra -Werror)
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+  # GCC 12 reports std::string assignments as overlapping memcpy at -O2
+  # (a known false positive of -Wrestrict, fixed in GCC 13).
+  list(APPEND VELMORA_CXX_OPTIONS -Wno-restrict)
+endif()
+set(VELMORA_SANITIZER_OPTIONS -fsanitize=address,undefined -fno-sanitize-recover=all
+                              -fno-omit-frame-pointer)
 
+# Only C++ sources get the options: resource scripts go through windres.
 function(velmora_defaults target)
-  target_compile_options(${target} PRIVATE ${VELMORA_CHARSET_OPTIONS} -Wall -Wextra -Werror)
-  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
-    # GCC 12 reports std::string assignments as overlapping memcpy at -O2
-    # (a known false positive of -Wrestrict, fixed in GCC 13).
-    target_compile_options(${target} PRIVATE -Wno-restrict)
-  endif()
+  target_compile_options(${target} PRIVATE "$<$<COMPILE_LANGUAGE:CXX>:${VELMORA_CXX_OPTIONS}>")
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
   if(VELMORA_SANITIZE)
     target_compile_options(${target} PRIVATE
-      -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+                           "$<$<COMPILE_LANGUAGE:CXX>:${VELMORA_SANITIZER_OPTIONS}>")
     target_link_options(${target} PUBLIC -fsanitize=address,undefined)
   endif()
 endfunction()

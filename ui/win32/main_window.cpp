@@ -1,0 +1,331 @@
+#include "ui/win32/main_window.h"
+
+#include <commctrl.h>
+
+#include "ui/win32/gbk.h"
+#include "ui/win32/guarded.h"
+#include "ui/win32/hyperlink.h"
+#include "ui/win32/keyboard.h"
+#include "ui/win32/label.h"
+
+namespace velmora::win32 {
+namespace {
+
+using ui::ControlDescription;
+using ui::ControlKind;
+
+constexpr wchar_t kClassName[] = L"VelmoraMainWindow";
+constexpr DWORD kWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kChildStyle = WS_CHILD | WS_CLIPSIBLINGS;
+constexpr DWORD kSingleLineEditStyle = ES_AUTOHSCROLL | ES_CENTER;
+constexpr DWORD kMultiLineEditStyle = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL;
+constexpr DWORD kOptionStyle = BS_MULTILINE | BS_LEFT | BS_VCENTER;
+
+HFONT GuiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+
+// A single-line box is never lower than a character of its font plus its edges.
+int EditHeight(HWND window, int storedHeight) {
+  HDC dc = GetDC(window);
+  HGDIOBJ oldFont = SelectObject(dc, GuiFont());
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, L"吴", 1, &extent);
+  SelectObject(dc, oldFont);
+  ReleaseDC(window, dc);
+  return std::max<int>(storedHeight, extent.cy + 2 * GetSystemMetrics(SM_CYEDGE));
+}
+
+LRESULT CALLBACK ForwardToWindow(HWND group, UINT message, WPARAM wParam, LPARAM lParam,
+                                 UINT_PTR /*id*/, DWORD_PTR mainWindow) {
+  // The group box is the parent of thirteen controls; their notifications and
+  // colour requests belong to the main window.
+  switch (message) {
+    case WM_COMMAND:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return SendMessageW(reinterpret_cast<HWND>(mainWindow), message, wParam, lParam);
+    case WM_ERASEBKGND: {
+      // The main window clips its children, so nothing else paints behind
+      // the group box's frame.
+      RECT client;
+      GetClientRect(group, &client);
+      FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+      return 1;
+    }
+    default:
+      return DefSubclassProc(group, message, wParam, lParam);
+  }
+}
+
+void SetIcons(HWND window, HINSTANCE instance) {
+  for (auto [which, size] : {std::pair{ICON_BIG, 32}, std::pair{ICON_SMALL, 16}}) {
+    HANDLE icon = LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, size, size, LR_SHARED);
+    if (icon) SendMessageW(window, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
+  }
+}
+
+}  // namespace
+
+void MainWindow::RegisterClasses(HINSTANCE instance) {
+  INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&commonControls);
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = &MainWindow::Procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = kClassName;
+  RegisterClassExW(&windowClass);
+  TimerWindow::RegisterClass(instance);
+  RegisterLabelClass(instance);
+  RegisterHyperlinkClass(instance);
+}
+
+MainWindow::MainWindow(HINSTANCE instance, const Text& homepageAddress) {
+  CreateTopLevel(instance);
+  CreateControls(instance, homepageAddress);
+  MoveIntoGroup();
+  StackInTableOrder();
+  ShowControls();
+}
+
+MainWindow::~MainWindow() {
+  if (window_) {
+    quitWhenDestroyed_ = false;
+    DestroyWindow(window_);
+  }
+}
+
+void MainWindow::CreateTopLevel(HINSTANCE instance) {
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - ui::kWindowWidth) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - ui::kWindowHeight) / 2;
+  window_ = CreateWindowExW(0, kClassName, GbkToWide(ui::kDescribedCaption).c_str(), kWindowStyle,
+                            left, top, ui::kWindowWidth, ui::kWindowHeight, nullptr, nullptr,
+                            instance, this);
+  RECT outer{};
+  GetWindowRect(window_, &outer);
+  if (outer.right - outer.left != ui::kWindowWidth || outer.bottom - outer.top != ui::kWindowHeight) {
+    SetWindowPos(window_, nullptr, left, top, ui::kWindowWidth, ui::kWindowHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
+  SetIcons(window_, instance);
+}
+
+void MainWindow::CreateControls(HINSTANCE instance, const Text& homepageAddress) {
+  for (const ControlDescription& control : ui::Controls()) {
+    HWND handle = CreateControl(control, instance, homepageAddress);
+    controls_[static_cast<int>(control.id)] = handle;
+    SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
+  }
+}
+
+HWND MainWindow::CreateControl(const ControlDescription& control, HINSTANCE instance,
+                               const Text& homepageAddress) {
+  const DWORD tabStop = control.tabStop ? WS_TABSTOP : 0;
+  const DWORD readOnly = control.readOnly ? ES_READONLY : 0;
+  const std::wstring text = GbkToWide(control.text ? control.text : ui::UsageText());
+  auto button = [&](DWORD kindStyle) {
+    HWND handle = CreateWindowExW(0, L"BUTTON", text.c_str(), kChildStyle | tabStop | kindStyle,
+                                  control.left, control.top, control.width, control.height,
+                                  window_, nullptr, instance, nullptr);
+    if (control.ticked) SendMessageW(handle, BM_SETCHECK, BST_CHECKED, 0);
+    return handle;
+  };
+  auto edit = [&](DWORD kindStyle, int height) {
+    HWND handle = CreateWindowExW(WS_EX_STATICEDGE, L"EDIT", text.c_str(),
+                                  kChildStyle | tabStop | readOnly | kindStyle, control.left,
+                                  control.top, control.width, height, window_, nullptr, instance,
+                                  nullptr);
+    SendMessageW(handle, EM_LIMITTEXT, static_cast<WPARAM>(control.textLimit), 0);
+    SendMessageW(handle, EM_SETSEL, 0, 0);
+    return handle;
+  };
+
+  switch (control.kind) {
+    case ControlKind::Timer: {
+      auto& timer = control.id == ControlId::时钟1 ? clickTimer_ : timeLimitTimer_;
+      timer = std::make_unique<TimerWindow>(window_, control.left, control.top, control.width,
+                                            control.height, instance);
+      return timer->Handle();
+    }
+    case ControlKind::Label: {
+      HWND label = CreateLabel(window_, control.left, control.top, control.width, control.height,
+                               instance);
+      SetWindowTextW(label, text.c_str());
+      return label;
+    }
+    case ControlKind::Edit:
+      return edit(kSingleLineEditStyle, EditHeight(window_, control.height));
+    case ControlKind::MultiLineEdit:
+      return edit(kMultiLineEditStyle, control.height);
+    case ControlKind::CheckBox:
+      return button(BS_AUTOCHECKBOX | kOptionStyle);
+    case ControlKind::RadioButton:
+      return button(BS_AUTORADIOBUTTON | kOptionStyle);
+    case ControlKind::GroupBox:
+      return button(BS_GROUPBOX | BS_LEFT);
+    case ControlKind::Hyperlink: {
+      HWND link = CreateHyperlink(window_, control.left, control.top, control.width,
+                                  control.height, homepageAddress, instance);
+      SetWindowTextW(link, text.c_str());
+      return link;
+    }
+    case ControlKind::StatusBar: {
+      // Docked at the bottom across the client area: the stored place is not used.
+      HWND bar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", kChildStyle | CCS_BOTTOM | SBARS_TOOLTIPS,
+                                 0, 0, 0, 0, window_, nullptr, instance, nullptr);
+      int rightEdge = ui::kStatusPartRightEdge;
+      SendMessageW(bar, SB_SIMPLE, FALSE, 0);
+      SendMessageW(bar, CCM_SETBKCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_BTNFACE)));
+      SendMessageW(bar, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&rightEdge));
+      SendMessageW(bar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
+      SendMessageW(bar, SB_SETTIPTEXTW, 0, reinterpret_cast<LPARAM>(L""));
+      return bar;
+    }
+  }
+  return nullptr;
+}
+
+void MainWindow::MoveIntoGroup() {
+  HWND group = ControlHandle(ControlId::分组框1);
+  for (const ControlDescription& control : ui::Controls()) {
+    if (control.insideGroup) SetParent(ControlHandle(control.id), group);
+  }
+  SetWindowSubclass(group, &ForwardToWindow, 0, reinterpret_cast<DWORD_PTR>(window_));
+}
+
+void MainWindow::StackInTableOrder() {
+  HWND lastInWindow = HWND_TOP;
+  HWND lastInGroup = HWND_TOP;
+  for (const ControlDescription& control : ui::Controls()) {
+    HWND& above = control.insideGroup ? lastInGroup : lastInWindow;
+    HWND handle = ControlHandle(control.id);
+    SetWindowPos(handle, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    above = handle;
+  }
+}
+
+void MainWindow::ShowControls() {
+  for (const ControlDescription& control : ui::Controls()) {
+    ShowWindow(ControlHandle(control.id), control.visible ? SW_SHOWNA : SW_HIDE);
+  }
+}
+
+std::optional<ControlId> MainWindow::IdOfHandle(HWND handle) const {
+  for (int i = 0; i < ui::kControlCount; ++i) {
+    if (handle && controls_[i] == handle) return static_cast<ControlId>(i);
+  }
+  return std::nullopt;
+}
+
+TimerWindow& MainWindow::TimerOf(Timer timer) {
+  return timer == Timer::时钟1 ? *clickTimer_ : *timeLimitTimer_;
+}
+
+void MainWindow::Bind(ClickControl& clickControl) {
+  clickControl_ = &clickControl;
+  clickTimer_->onPeriodic = [&clickControl] { clickControl.OnClickTick(); };
+  timeLimitTimer_->onPeriodic = [&clickControl] { clickControl.OnTimedStop(); };
+  SetFeedbackHandler(ControlHandle(ControlId::标签1),
+                     [&clickControl](std::int32_t identifier, std::int32_t second) {
+                       clickControl.OnHotkey(identifier, second);
+                     });
+}
+
+void MainWindow::RaiseClicked(ControlId id) {
+  if (!clickControl_) return;
+  RunHandler([&] {
+    switch (id) {
+      case ControlId::选择框1: clickControl_->OnCountLimitClicked(); break;
+      case ControlId::选择框2: clickControl_->OnTimeLimitClicked(); break;
+      case ControlId::鼠标3: clickControl_->OnLocateModeClicked(); break;
+      default: break;  // no other control has a clicked handler
+    }
+  });
+}
+
+void MainWindow::RaiseKeyDown(ControlId id, std::int32_t keyCode, std::int32_t modifierMask) {
+  if (!clickControl_ || id != ControlId::编辑框4) return;
+  RunHandler([&] { clickControl_->CapturePosition(keyCode, modifierMask); });
+}
+
+LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    self->window_ = nullptr;
+    self->controls_.fill(nullptr);
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  return self->OnMessage(message, wParam, lParam);
+}
+
+LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (HIWORD(wParam) == BN_CLICKED) {
+        if (auto id = IdOfHandle(reinterpret_cast<HWND>(lParam))) RaiseClicked(*id);
+      }
+      return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return OnControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_ACTIVATE:
+      OnActivate(wParam);
+      break;
+    case WM_SETFOCUS:
+      OnFocus();
+      return 0;
+    case WM_SIZE:
+      SendMessageW(ControlHandle(ControlId::状态条1), WM_SIZE, 0, 0);
+      break;
+    case WM_DESTROY:
+      if (quitWhenDestroyed_) PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+LRESULT MainWindow::OnControlColour(UINT message, HDC dc, HWND control) {
+  // Edit boxes are black on white, read-only ones too; everything else black
+  // on the button face.
+  wchar_t className[16] = {};
+  GetClassNameW(control, className, 16);
+  const bool isEdit = message == WM_CTLCOLOREDIT || lstrcmpiW(className, L"EDIT") == 0;
+  SetTextColor(dc, RGB(0, 0, 0));
+  if (isEdit) {
+    SetBkColor(dc, RGB(255, 255, 255));
+    return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+  }
+  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+void MainWindow::OnActivate(WPARAM wParam) {
+  if (LOWORD(wParam) != WA_INACTIVE) return;
+  HWND focus = GetFocus();
+  if (focus && IsChild(window_, focus)) rememberedFocus_ = focus;
+}
+
+void MainWindow::OnFocus() {
+  // Back to the control that had the focus, else to the first of the Tab ring.
+  if (rememberedFocus_ && IsWindow(rememberedFocus_) && IsChild(window_, rememberedFocus_)) {
+    SetFocus(rememberedFocus_);
+    return;
+  }
+  const std::vector<HWND> ring = TabRing(*this);
+  if (!ring.empty()) SetFocus(ring.front());
+}
+
+}  // namespace velmora::win32

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "core/click_control.h"
+#include "ui/win32/timer_window.h"
+#include "ui/window_description.h"
+
+namespace velmora::win32 {
+
+using ui::ControlId;
+
+// The program's one window and its nineteen controls, built hidden from the
+// window description. Its events reach the click control once bound.
+class MainWindow {
+ public:
+  static void RegisterClasses(HINSTANCE instance);
+
+  MainWindow(HINSTANCE instance, const Text& homepageAddress);
+  ~MainWindow();
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  // Null once the window has been destroyed.
+  HWND Handle() const { return window_; }
+  HWND ControlHandle(ControlId id) const { return controls_[static_cast<int>(id)]; }
+  std::optional<ControlId> IdOfHandle(HWND handle) const;
+  TimerWindow& TimerOf(Timer timer);
+
+  void Bind(ClickControl& clickControl);
+  // The clicked and key-down events of the controls that have handlers.
+  void RaiseClicked(ControlId id);
+  void RaiseKeyDown(ControlId id, std::int32_t keyCode, std::int32_t modifierMask);
+
+  // Set while a message loop runs for the window: destroying it then ends
+  // that loop.
+  void QuitWhenDestroyed(bool quit) { quitWhenDestroyed_ = quit; }
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnControlColour(UINT message, HDC dc, HWND control);
+  void OnActivate(WPARAM wParam);
+  void OnFocus();
+
+  void CreateTopLevel(HINSTANCE instance);
+  void CreateControls(HINSTANCE instance, const Text& homepageAddress);
+  HWND CreateControl(const ui::ControlDescription& control, HINSTANCE instance,
+                     const Text& homepageAddress);
+  void MoveIntoGroup();
+  void StackInTableOrder();
+  void ShowControls();
+
+  HWND window_ = nullptr;
+  std::array<HWND, ui::kControlCount> controls_{};
+  std::unique_ptr<TimerWindow> clickTimer_;
+  std::unique_ptr<TimerWindow> timeLimitTimer_;
+  ClickControl* clickControl_ = nullptr;
+  HWND rememberedFocus_ = nullptr;
+  bool quitWhenDestroyed_ = false;
+};
+
+}  // namespace velmora::win32

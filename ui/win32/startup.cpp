@@ -1,0 +1,110 @@
+#include "ui/win32/startup.h"
+
+#include <float.h>
+#include <ole2.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/win32/guarded.h"
+#include "ui/win32/keyboard.h"
+
+namespace velmora::win32 {
+namespace {
+
+std::vector<ExitRoutine>& ExitRoutines() {
+  static std::vector<ExitRoutine> routines;
+  return routines;
+}
+
+bool handlersStopped = false;
+ProgramState* runningState = nullptr;
+
+void OnProgramExit() {
+  if (runningState) runningState->programName.clear();
+}
+
+// Relative paths resolve beside the program file, wherever it was started from.
+void EnterProgramFolder() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return;
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  const auto slash = path.find_last_of(L'\\');
+  if (slash == std::wstring::npos) return;
+  path.resize(slash);
+  SetCurrentDirectoryW(path.c_str());
+}
+
+}  // namespace
+
+bool HandlersStopped() { return handlersStopped; }
+void StopHandlers() { handlersStopped = true; }
+
+void AddExitRoutine(ExitRoutine routine) {
+  auto& routines = ExitRoutines();
+  if (std::find(routines.begin(), routines.end(), routine) == routines.end()) {
+    routines.push_back(routine);
+  }
+}
+
+void RunExitRoutines() {
+  std::vector<ExitRoutine> routines;
+  routines.swap(ExitRoutines());
+  for (ExitRoutine routine : routines) routine();
+}
+
+void EndProgram(int exitCode) {
+  StopHandlers();
+  RunExitRoutines();
+  OleUninitialize();
+  ExitProcess(static_cast<UINT>(exitCode));
+}
+
+int RunMessageLoop(MainWindow& window) {
+  window.QuitWhenDestroyed(true);
+  MSG message;
+  int result;
+  while ((result = GetMessageW(&message, nullptr, 0, 0)) != 0) {
+    if (result == -1) break;
+    if (PreTranslateKeyboard(window, message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  window.QuitWhenDestroyed(false);
+  return result == 0 ? static_cast<int>(message.wParam) : 0;
+}
+
+int RunProgram(HINSTANCE instance, const Text& homepageAddress, CreatedHandler onCreated) {
+  OleInitialize(nullptr);
+  EnterProgramFolder();
+  _fpreset();  // floating point in its default state: exceptions masked, round to nearest
+  AddExitRoutine(&OnProgramExit);
+
+  MainWindow::RegisterClasses(instance);
+  auto program = std::make_unique<Program>(instance, homepageAddress);
+  runningState = &program->state;
+  // Runs while the window is still invisible; it may end the program.
+  if (onCreated) RunHandler([&] { onCreated(*program); });
+  if (HWND window = program->window.Handle()) ShowWindow(window, SW_SHOW);
+
+  int exitCode = 0;
+  if (program->window.Handle()) exitCode = RunMessageLoop(program->window);
+
+  StopHandlers();
+  RunExitRoutines();
+  runningState = nullptr;
+  program.reset();
+  OleUninitialize();
+  return exitCode;
+}
+
+}  // namespace velmora::win32
