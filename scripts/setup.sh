@@ -34,3 +34,9 @@ if [[ ! -f "${WINEPREFIX:-$HOME/.wine}/system.reg" ]]; then
   wineboot -i >/dev/null 2>&1 || true
   wineserver -w || true
 fi
+# Without a window manager (as under Xvfb), Wine waits two seconds for one at
+# every window it destroys; unmanaged windows need no such wait.
+if ! grep -q '^"Managed"="N"' "${WINEPREFIX:-$HOME/.wine}/user.reg" 2>/dev/null; then
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+  wineserver -w || true
+fi

@@ -83,7 +83,8 @@ const ControlDescription& Describe(ControlId id) { return kControls[static_cast<
 const Text& UsageText() {
   static const Text text = [] {
     Text joined = kUsageLines[0];
-    for (std::size_t i = 1; i < std::size(kUsageLines); ++i) joined += Text("\r\n") + kUsageLines[i];
+    for (std::size_t i = 1; i < std::size(kUsageLines); ++i)
+      joined += Text("\r\n") + kUsageLines[i];
     return joined;
   }();
   return text;
@@ -91,16 +92,26 @@ const Text& UsageText() {
 
 ControlId IdOf(Control control) {
   switch (control) {
-    case Control::选择框1: return ControlId::选择框1;
-    case Control::选择框2: return ControlId::选择框2;
-    case Control::鼠标1: return ControlId::鼠标1;
-    case Control::鼠标2: return ControlId::鼠标2;
-    case Control::鼠标3: return ControlId::鼠标3;
-    case Control::鼠标4: return ControlId::鼠标4;
-    case Control::编辑框1: return ControlId::编辑框1;
-    case Control::编辑框3: return ControlId::编辑框3;
-    case Control::编辑框4: return ControlId::编辑框4;
-    case Control::编辑框5: return ControlId::编辑框5;
+    case Control::选择框1:
+      return ControlId::选择框1;
+    case Control::选择框2:
+      return ControlId::选择框2;
+    case Control::鼠标1:
+      return ControlId::鼠标1;
+    case Control::鼠标2:
+      return ControlId::鼠标2;
+    case Control::鼠标3:
+      return ControlId::鼠标3;
+    case Control::鼠标4:
+      return ControlId::鼠标4;
+    case Control::编辑框1:
+      return ControlId::编辑框1;
+    case Control::编辑框3:
+      return ControlId::编辑框3;
+    case Control::编辑框4:
+      return ControlId::编辑框4;
+    case Control::编辑框5:
+      return ControlId::编辑框5;
   }
   return ControlId::编辑框1;
 }

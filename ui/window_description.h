@@ -32,7 +32,17 @@ enum class ControlId {
 };
 inline constexpr int kControlCount = 19;
 
-enum class ControlKind { Timer, Label, Edit, MultiLineEdit, CheckBox, RadioButton, StatusBar, GroupBox, Hyperlink };
+enum class ControlKind {
+  Timer,
+  Label,
+  Edit,
+  MultiLineEdit,
+  CheckBox,
+  RadioButton,
+  StatusBar,
+  GroupBox,
+  Hyperlink
+};
 
 struct ControlDescription {
   ControlId id;
@@ -43,7 +53,7 @@ struct ControlDescription {
   const char* text;  // GBK; nullptr for the usage text of 编辑框2
   bool ticked;       // check box ticked or radio button chosen at start
   bool readOnly;
-  int textLimit;     // 0: the system's largest
+  int textLimit;  // 0: the system's largest
   bool visible;
   bool tabStop;
 };

@@ -1,7 +1,8 @@
 // ReadWebBytes over libcurl, for every platform but Windows.
+#include <algorithm>
+
 #include <curl/curl.h>
 
-#include <algorithm>
 #include <memory>
 
 #include "update/web_fetch.h"

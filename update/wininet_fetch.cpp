@@ -1,10 +1,11 @@
 // ReadWebBytes over WinINet.
 #include <windows.h>
-#include <wininet.h>
 
 #include <algorithm>
 #include <memory>
 #include <vector>
+
+#include <wininet.h>
 
 #include "update/web_fetch.h"
 

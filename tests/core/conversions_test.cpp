@@ -1,9 +1,10 @@
 #include "core/conversions.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdint>
+
+#include <gtest/gtest.h>
+
 #include <limits>
 
 namespace velmora {

@@ -14,14 +14,22 @@ HotkeyRegistry& Registry() {
 
 UINT ModifierFlagsOf(int modifierWord) {
   switch (modifierWord) {
-    case 0: return 0;
-    case 1: return MOD_CONTROL;
-    case 2: return MOD_SHIFT;
-    case 3: return MOD_CONTROL | MOD_SHIFT;
-    case 4: return MOD_ALT;
-    case 5: return MOD_ALT | MOD_CONTROL;
-    case 6: return MOD_ALT | MOD_SHIFT;
-    default: return static_cast<UINT>(modifierWord);
+    case 0:
+      return 0;
+    case 1:
+      return MOD_CONTROL;
+    case 2:
+      return MOD_SHIFT;
+    case 3:
+      return MOD_CONTROL | MOD_SHIFT;
+    case 4:
+      return MOD_ALT;
+    case 5:
+      return MOD_ALT | MOD_CONTROL;
+    case 6:
+      return MOD_ALT | MOD_SHIFT;
+    default:
+      return static_cast<UINT>(modifierWord);
   }
 }
 
@@ -32,8 +40,8 @@ int RegisterGlobalHotkey(HWND owner, HWND feedbackTarget, int modifierWord, int 
   // The filter goes on the first owner only. Our windows are Unicode windows,
   // so the wide forms keep their texts intact through the filter.
   if (!registry.previousWindowProc) {
-    registry.previousWindowProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-        owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HotkeyWindowProc)));
+    registry.previousWindowProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HotkeyWindowProc)));
   }
   registry.lastSerial += 1;
   registry.lastId = kIdBase + registry.lastSerial;

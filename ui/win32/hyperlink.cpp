@@ -37,8 +37,8 @@ bool ReadClassesRootDefault(const std::string& subkey, std::string& value) {
 }
 
 bool OpenAddress(const Text& address) {
-  const auto shellResult = reinterpret_cast<INT_PTR>(ShellExecuteW(
-      nullptr, L"open", GbkToWide(address).c_str(), nullptr, nullptr, SW_SHOW));
+  const auto shellResult = reinterpret_cast<INT_PTR>(
+      ShellExecuteW(nullptr, L"open", GbkToWide(address).c_str(), nullptr, nullptr, SW_SHOW));
   if (shellResult > 32) return true;
   // Without a shell association, ask the registry which program opens pages.
   std::string htmlClass;
@@ -94,7 +94,8 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_NCCREATE: {
       auto* created = new LinkState;
       const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-      if (create->lpCreateParams) created->address = *static_cast<const Text*>(create->lpCreateParams);
+      if (create->lpCreateParams)
+        created->address = *static_cast<const Text*>(create->lpCreateParams);
       SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
       break;
     }

@@ -45,7 +45,8 @@ bool MoveRadioChoice(MainWindow& window, HWND focus, int step) {
   const auto found = std::find(radios.begin(), radios.end(), focus);
   if (found == radios.end()) return false;
   const auto size = static_cast<std::ptrdiff_t>(radios.size());
-  HWND target = radios[static_cast<std::size_t>(((found - radios.begin() + step) % size + size) % size)];
+  HWND target =
+      radios[static_cast<std::size_t>(((found - radios.begin() + step) % size + size) % size)];
   for (HWND radio : radios) SendMessageW(radio, BM_SETCHECK, BST_UNCHECKED, 0);
   SendMessageW(target, BM_SETCHECK, BST_CHECKED, 0);
   if (const auto id = window.IdOfHandle(target)) window.RaiseClicked(*id);
@@ -64,10 +65,14 @@ std::int32_t KeyCodeOf(WPARAM virtualKey) {
   const auto key = static_cast<std::int32_t>(virtualKey & 0xFF);
   if (key >= VK_NUMPAD0 && key <= VK_NUMPAD9) return '0' + (key - VK_NUMPAD0);
   switch (key) {
-    case VK_SUBTRACT: return 189;
-    case VK_DECIMAL: return 190;
-    case VK_DIVIDE: return 191;
-    default: return key;
+    case VK_SUBTRACT:
+      return 189;
+    case VK_DECIMAL:
+      return 190;
+    case VK_DIVIDE:
+      return 191;
+    default:
+      return key;
   }
 }
 

@@ -67,7 +67,8 @@ void SetIcons(HWND window, HINSTANCE instance) {
 }  // namespace
 
 void MainWindow::RegisterClasses(HINSTANCE instance) {
-  INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+  INITCOMMONCONTROLSEX commonControls{sizeof commonControls,
+                                      ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&commonControls);
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
@@ -100,12 +101,13 @@ MainWindow::~MainWindow() {
 void MainWindow::CreateTopLevel(HINSTANCE instance) {
   const int left = (GetSystemMetrics(SM_CXSCREEN) - ui::kWindowWidth) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - ui::kWindowHeight) / 2;
-  window_ = CreateWindowExW(0, kClassName, GbkToWide(ui::kDescribedCaption).c_str(), kWindowStyle,
-                            left, top, ui::kWindowWidth, ui::kWindowHeight, nullptr, nullptr,
-                            instance, this);
+  window_ =
+      CreateWindowExW(0, kClassName, GbkToWide(ui::kDescribedCaption).c_str(), kWindowStyle, left,
+                      top, ui::kWindowWidth, ui::kWindowHeight, nullptr, nullptr, instance, this);
   RECT outer{};
   GetWindowRect(window_, &outer);
-  if (outer.right - outer.left != ui::kWindowWidth || outer.bottom - outer.top != ui::kWindowHeight) {
+  if (outer.right - outer.left != ui::kWindowWidth ||
+      outer.bottom - outer.top != ui::kWindowHeight) {
     SetWindowPos(window_, nullptr, left, top, ui::kWindowWidth, ui::kWindowHeight,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
@@ -128,16 +130,15 @@ HWND MainWindow::CreateControl(const ControlDescription& control, HINSTANCE inst
   const std::wstring text = GbkToWide(control.text ? control.text : ui::UsageText());
   auto button = [&](DWORD kindStyle) {
     HWND handle = CreateWindowExW(0, L"BUTTON", text.c_str(), kChildStyle | tabStop | kindStyle,
-                                  control.left, control.top, control.width, control.height,
-                                  window_, nullptr, instance, nullptr);
+                                  control.left, control.top, control.width, control.height, window_,
+                                  nullptr, instance, nullptr);
     if (control.ticked) SendMessageW(handle, BM_SETCHECK, BST_CHECKED, 0);
     return handle;
   };
   auto edit = [&](DWORD kindStyle, int height) {
-    HWND handle = CreateWindowExW(WS_EX_STATICEDGE, L"EDIT", text.c_str(),
-                                  kChildStyle | tabStop | readOnly | kindStyle, control.left,
-                                  control.top, control.width, height, window_, nullptr, instance,
-                                  nullptr);
+    HWND handle = CreateWindowExW(
+        WS_EX_STATICEDGE, L"EDIT", text.c_str(), kChildStyle | tabStop | readOnly | kindStyle,
+        control.left, control.top, control.width, height, window_, nullptr, instance, nullptr);
     SendMessageW(handle, EM_LIMITTEXT, static_cast<WPARAM>(control.textLimit), 0);
     SendMessageW(handle, EM_SETSEL, 0, 0);
     return handle;
@@ -151,8 +152,8 @@ HWND MainWindow::CreateControl(const ControlDescription& control, HINSTANCE inst
       return timer->Handle();
     }
     case ControlKind::Label: {
-      HWND label = CreateLabel(window_, control.left, control.top, control.width, control.height,
-                               instance);
+      HWND label =
+          CreateLabel(window_, control.left, control.top, control.width, control.height, instance);
       SetWindowTextW(label, text.c_str());
       return label;
     }
@@ -167,15 +168,16 @@ HWND MainWindow::CreateControl(const ControlDescription& control, HINSTANCE inst
     case ControlKind::GroupBox:
       return button(BS_GROUPBOX | BS_LEFT);
     case ControlKind::Hyperlink: {
-      HWND link = CreateHyperlink(window_, control.left, control.top, control.width,
-                                  control.height, homepageAddress, instance);
+      HWND link = CreateHyperlink(window_, control.left, control.top, control.width, control.height,
+                                  homepageAddress, instance);
       SetWindowTextW(link, text.c_str());
       return link;
     }
     case ControlKind::StatusBar: {
       // Docked at the bottom across the client area: the stored place is not used.
-      HWND bar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", kChildStyle | CCS_BOTTOM | SBARS_TOOLTIPS,
-                                 0, 0, 0, 0, window_, nullptr, instance, nullptr);
+      HWND bar =
+          CreateWindowExW(0, STATUSCLASSNAMEW, L"", kChildStyle | CCS_BOTTOM | SBARS_TOOLTIPS, 0, 0,
+                          0, 0, window_, nullptr, instance, nullptr);
       int rightEdge = ui::kStatusPartRightEdge;
       SendMessageW(bar, SB_SIMPLE, FALSE, 0);
       SendMessageW(bar, CCM_SETBKCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_BTNFACE)));
@@ -238,10 +240,17 @@ void MainWindow::RaiseClicked(ControlId id) {
   if (!clickControl_) return;
   RunHandler([&] {
     switch (id) {
-      case ControlId::选择框1: clickControl_->OnCountLimitClicked(); break;
-      case ControlId::选择框2: clickControl_->OnTimeLimitClicked(); break;
-      case ControlId::鼠标3: clickControl_->OnLocateModeClicked(); break;
-      default: break;  // no other control has a clicked handler
+      case ControlId::选择框1:
+        clickControl_->OnCountLimitClicked();
+        break;
+      case ControlId::选择框2:
+        clickControl_->OnTimeLimitClicked();
+        break;
+      case ControlId::鼠标3:
+        clickControl_->OnLocateModeClicked();
+        break;
+      default:
+        break;  // no other control has a clicked handler
     }
   });
 }
@@ -278,7 +287,8 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-      return OnControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+      return OnControlColour(message, reinterpret_cast<HDC>(wParam),
+                             reinterpret_cast<HWND>(lParam));
     case WM_ACTIVATE:
       OnActivate(wParam);
       break;

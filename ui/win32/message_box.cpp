@@ -13,14 +13,22 @@ unsigned MessageBoxType(int flags) {
 
 int ButtonValue(int messageBoxResult) {
   switch (messageBoxResult) {
-    case IDOK: return 0;
-    case IDCANCEL: return 1;
-    case IDABORT: return 2;
-    case IDRETRY: return 3;
-    case IDIGNORE: return 4;
-    case IDYES: return 5;
-    case IDNO: return 6;
-    default: return 0;
+    case IDOK:
+      return 0;
+    case IDCANCEL:
+      return 1;
+    case IDABORT:
+      return 2;
+    case IDRETRY:
+      return 3;
+    case IDIGNORE:
+      return 4;
+    case IDYES:
+      return 5;
+    case IDNO:
+      return 6;
+    default:
+      return 0;
   }
 }
 

@@ -7,10 +7,14 @@ namespace {
 
 DWORD FlagOf(ButtonEvent event) {
   switch (event) {
-    case ButtonEvent::LeftDown: return MOUSEEVENTF_LEFTDOWN;
-    case ButtonEvent::LeftUp: return MOUSEEVENTF_LEFTUP;
-    case ButtonEvent::RightDown: return MOUSEEVENTF_RIGHTDOWN;
-    case ButtonEvent::RightUp: return MOUSEEVENTF_RIGHTUP;
+    case ButtonEvent::LeftDown:
+      return MOUSEEVENTF_LEFTDOWN;
+    case ButtonEvent::LeftUp:
+      return MOUSEEVENTF_LEFTUP;
+    case ButtonEvent::RightDown:
+      return MOUSEEVENTF_RIGHTDOWN;
+    case ButtonEvent::RightUp:
+      return MOUSEEVENTF_RIGHTUP;
   }
   return MOUSEEVENTF_LEFTUP;
 }

@@ -1,10 +1,13 @@
 #include "ui/win32/startup.h"
 
+#include <algorithm>
+
 #include <float.h>
+
+#include <memory>
+
 #include <ole2.h>
 
-#include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 

@@ -12,8 +12,7 @@ namespace velmora::win32 {
 
 // Everything the running program is made of, wired together.
 struct Program {
-  Program(HINSTANCE instance, const Text& homepageAddress)
-      : window(instance, homepageAddress) {
+  Program(HINSTANCE instance, const Text& homepageAddress) : window(instance, homepageAddress) {
     window.Bind(clickControl);
   }
 

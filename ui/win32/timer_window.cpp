@@ -19,9 +19,10 @@ void TimerWindow::RegisterClass(HINSTANCE instance) {
   RegisterClassExW(&windowClass);
 }
 
-TimerWindow::TimerWindow(HWND parent, int left, int top, int width, int height, HINSTANCE instance) {
-  window_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, left, top, width, height,
-                            parent, nullptr, instance, nullptr);
+TimerWindow::TimerWindow(HWND parent, int left, int top, int width, int height,
+                         HINSTANCE instance) {
+  window_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, left, top, width,
+                            height, parent, nullptr, instance, nullptr);
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 

@@ -11,9 +11,8 @@ void OnWindowCreated(Program& program) {
   program.port.SetCaption(kCaption);
   program.state.programName = kProgramName;
   // Stored as it comes: 0 when another program holds Alt+D.
-  program.state.hotkeyId =
-      RegisterGlobalHotkey(program.window.Handle(), program.window.ControlHandle(ControlId::标签1),
-                           kAltModifier, kKeyD);
+  program.state.hotkeyId = RegisterGlobalHotkey(
+      program.window.Handle(), program.window.ControlHandle(ControlId::标签1), kAltModifier, kKeyD);
   const auto fetch = MakePlatformWebFetch();
   Win32UpdateShell shell;
   CheckForUpdate(kProductCode, kCurrentVersion, 1, config::kErrorPage, config::kUpdateHost, *fetch,

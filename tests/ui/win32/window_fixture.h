@@ -1,0 +1,68 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/click_control.h"
+#include "ui/win32/keyboard.h"
+#include "ui/win32/main_window.h"
+#include "ui/win32/mouse.h"
+#include "ui/win32/window_port.h"
+
+namespace velmora::win32::testing {
+
+// Pumps this thread's messages the way the program's loop does (keyboard
+// handling first) until the condition holds or the deadline passes.
+bool PumpUntil(MainWindow* window, const std::function<bool()>& done, int timeoutMs = 10000);
+void PumpFor(MainWindow* window, int milliseconds);
+
+// Real keys through the system's input queue.
+void PressKey(WORD virtualKey, bool extended = false);
+void HoldKey(WORD virtualKey);
+void ReleaseKey(WORD virtualKey);
+
+// A plain top-level window of the test that records every mouse-button
+// message with its screen point.
+class ClickTarget {
+ public:
+  struct Press {
+    UINT message;
+    POINT screen;
+  };
+  ClickTarget(int left, int top, int width, int height);
+  ~ClickTarget();
+  HWND Handle() const { return window_; }
+  POINT Centre() const;
+  std::vector<Press> presses;
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  HWND window_ = nullptr;
+};
+
+// The real window, shown and in the foreground, with the click control bound
+// to it and the hotkey identifier set as start-up would set it.
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest();
+  ~MainWindowTest() override;
+
+  HWND Control(ControlId id) const { return window->ControlHandle(id); }
+  void Focus(ControlId id);
+  std::vector<ControlId> FocusAfterKeys(WORD key, int presses, bool withShift);
+
+  std::unique_ptr<MainWindow> window;
+  std::unique_ptr<Win32WindowPort> port;
+  Win32Mouse mouse;
+  ProgramState state;
+  std::unique_ptr<ClickControl> control;
+};
+
+}  // namespace velmora::win32::testing
