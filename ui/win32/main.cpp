@@ -4,6 +4,7 @@
 #include "velmora/build_config.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  return velmora::win32::RunProgram(instance, velmora::config::kHomepage,
-                                    &velmora::win32::OnWindowCreated);
+  using namespace velmora;
+  return win32::RunProgram(instance, {config::kUpdateHost, config::kErrorPage, config::kHomepage},
+                           &win32::OnWindowCreated);
 }

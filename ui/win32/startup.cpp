@@ -86,14 +86,14 @@ int RunMessageLoop(MainWindow& window) {
   return result == 0 ? static_cast<int>(message.wParam) : 0;
 }
 
-int RunProgram(HINSTANCE instance, const Text& homepageAddress, CreatedHandler onCreated) {
+int RunProgram(HINSTANCE instance, const ProgramAddresses& addresses, CreatedHandler onCreated) {
   OleInitialize(nullptr);
   EnterProgramFolder();
   _fpreset();  // floating point in its default state: exceptions masked, round to nearest
   AddExitRoutine(&OnProgramExit);
 
   MainWindow::RegisterClasses(instance);
-  auto program = std::make_unique<Program>(instance, homepageAddress);
+  auto program = std::make_unique<Program>(instance, addresses);
   runningState = &program->state;
   // Runs while the window is still invisible; it may end the program.
   if (onCreated) RunHandler([&] { onCreated(*program); });

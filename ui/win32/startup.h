@@ -10,12 +10,21 @@
 
 namespace velmora::win32 {
 
+// Where the program asks for updates and which pages it opens.
+struct ProgramAddresses {
+  Text updateHost;  // host or host:port
+  Text errorPage;
+  Text homepage;
+};
+
 // Everything the running program is made of, wired together.
 struct Program {
-  Program(HINSTANCE instance, const Text& homepageAddress) : window(instance, homepageAddress) {
+  Program(HINSTANCE instance, const ProgramAddresses& addresses)
+      : addresses(addresses), window(instance, addresses.homepage) {
     window.Bind(clickControl);
   }
 
+  ProgramAddresses addresses;
   ProgramState state;
   MainWindow window;
   Win32WindowPort port{window};
@@ -42,6 +51,6 @@ using CreatedHandler = void (*)(Program& program);
 
 // From process start to exit code: prepares the process, builds the window
 // hidden, runs the created handler, shows the window and runs the loop.
-int RunProgram(HINSTANCE instance, const Text& homepageAddress, CreatedHandler onCreated);
+int RunProgram(HINSTANCE instance, const ProgramAddresses& addresses, CreatedHandler onCreated);
 
 }  // namespace velmora::win32

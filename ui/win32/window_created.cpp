@@ -3,7 +3,6 @@
 #include "ui/win32/hotkey.h"
 #include "ui/win32/update_shell.h"
 #include "update/update_check.h"
-#include "velmora/build_config.h"
 
 namespace velmora::win32 {
 
@@ -15,8 +14,8 @@ void OnWindowCreated(Program& program) {
       program.window.Handle(), program.window.ControlHandle(ControlId::标签1), kAltModifier, kKeyD);
   const auto fetch = MakePlatformWebFetch();
   Win32UpdateShell shell;
-  CheckForUpdate(kProductCode, kCurrentVersion, 1, config::kErrorPage, config::kUpdateHost, *fetch,
-                 shell);
+  CheckForUpdate(kProductCode, kCurrentVersion, 1, program.addresses.errorPage,
+                 program.addresses.updateHost, *fetch, shell);
 }
 
 }  // namespace velmora::win32

@@ -1,0 +1,437 @@
+#!/usr/bin/env python3
+"""End-to-end tests of the real velmora.exe under Wine.
+
+Each test runs the program on a virtual display of its own, presses real keys
+through XTest (xdotool), and reads what happened from outside the program: a
+click target of the tests' own logs every mouse-button message it receives,
+a probe reads the window's texts, a local HTTP server answers the update
+check, and a stand-in browser records the addresses the program opens.
+Nothing here depends on exact timings: every wait is for a condition, with a
+generous deadline.
+"""
+import argparse
+import http.server
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import unittest
+from pathlib import Path
+
+ARGS = None
+ENV = {}
+WORK = None
+XVFB = None
+WINESERVER = None
+
+# Apart from Velmora's window, which stands in the middle of the screen.
+TARGET_PLACE = (880, 80, 240, 160)  # left, top, width, height
+TARGET_CENTRE = (1000, 160)
+ELSEWHERE = (150, 900)
+
+
+def wait_until(condition, timeout=30.0, interval=0.15):
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            return value
+        time.sleep(interval)
+
+
+def windows_path(path):
+    return "Z:" + str(path).replace("/", "\\")
+
+
+def run(*command, timeout=60, check=False):
+    """Runs a command to its end. Its output goes through a file, not a pipe:
+    Wine's own background processes inherit the output handles and would hold
+    a pipe open long after the command is done."""
+    with tempfile.TemporaryFile() as output:
+        result = subprocess.run(command, env=ENV, stdout=output, stderr=subprocess.DEVNULL,
+                                timeout=timeout, check=check)
+        output.seek(0)
+        result.stdout = output.read()
+    return result
+
+
+def wine_start(exe, *args):
+    return subprocess.Popen(["wine", str(exe), *args], env=ENV, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
+
+
+def probe(*args):
+    result = run("wine", str(Path(ARGS.helpers) / "probe.exe"), *args, timeout=60)
+    return result.returncode, result.stdout.decode("utf-8", "replace").replace("\r", "")
+
+
+def state():
+    _, out = probe("state")
+    fields = {}
+    for line in out.split("\n"):
+        key, sep, value = line.partition("=")
+        if sep:
+            fields[key] = value
+    return fields
+
+
+def keys(*names):
+    run("xdotool", "key", "--clearmodifiers", "--delay", "80", *names, check=True)
+
+
+def move_mouse(x, y):
+    run("xdotool", "mousemove", "--sync", str(x), str(y))
+
+
+def opened_pages():
+    log = WORK / "browser.log"
+    return log.read_text().split() if log.exists() else []
+
+
+class UpdateServer:
+    """Answers the update check with a fixed reply and notes what was asked."""
+
+    def __init__(self, reply):
+        self.requests = []
+        outer = self
+
+        class Handler(http.server.BaseHTTPRequestHandler):
+            def do_GET(self):
+                outer.requests.append(self.path)
+                body = reply.encode("gbk")
+                self.send_response(200)
+                self.send_header("Content-Length", str(len(body)))
+                self.end_headers()
+                self.wfile.write(body)
+
+            def log_message(self, *args):
+                pass
+
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", ARGS.port), Handler)
+        self.thread = threading.Thread(target=self.server.serve_forever, daemon=True)
+        self.thread.start()
+
+    def close(self):
+        self.server.shutdown()
+        self.server.server_close()
+
+
+class ClickTarget:
+    def __init__(self):
+        self.log = WORK / "clicks.log"
+        self.log.unlink(missing_ok=True)
+        self.process = wine_start(Path(ARGS.helpers) / "click_target.exe", windows_path(self.log),
+                                  *map(str, TARGET_PLACE))
+        if not wait_until(lambda: "READY" in self.lines(), 60):
+            raise RuntimeError("the click target did not start")
+
+    def lines(self):
+        return self.log.read_text().split("\n") if self.log.exists() else []
+
+    def presses(self, kind=None):
+        found = [line.split() for line in self.lines() if line and line != "READY"]
+        return [(name, int(x), int(y)) for name, x, y in found if kind is None or name == kind]
+
+    def close(self):
+        self.process.kill()
+        self.process.wait()
+
+
+class VelmoraTest(unittest.TestCase):
+    """Starts the click target, then Velmora, for each test."""
+
+    reply = None  # the update server's answer; None: no server at all
+
+    def setUp(self):
+        (WORK / "browser.log").unlink(missing_ok=True)
+        self.server = UpdateServer(self.reply) if self.reply is not None else None
+        self.target = ClickTarget()
+        self.velmora = wine_start(Path(ARGS.bin) / "velmora_e2e.exe")
+
+    def tearDown(self):
+        if self.velmora.poll() is None:
+            self.velmora.kill()
+            self.velmora.wait()
+        self.target.close()
+        if self.server:
+            self.server.close()
+
+    def wait_shown(self):
+        shown = wait_until(lambda: state().get("visible") == "1", 60)
+        self.assertTrue(shown, "the main window did not appear")
+        time.sleep(0.5)
+
+    def wait_caption(self, ending, timeout=30):
+        caption = wait_until(lambda: state().get("caption", "").endswith(ending) and
+                             state()["caption"], timeout)
+        self.assertTrue(caption, f"the caption never ended in {ending!r}")
+
+    def set_text(self, control, text):
+        self.assertEqual(probe("settext", control, text)[0], 0)
+
+    def click(self, control):
+        self.assertEqual(probe("click", control)[0], 0)
+
+    def run_until_stopped(self, expected_presses, kind):
+        keys("alt+d")
+        self.assertTrue(wait_until(lambda: len(self.target.presses(kind)) >= expected_presses, 30),
+                        f"fewer than {expected_presses} {kind} arrived")
+        self.wait_caption(" - 已停止")
+        time.sleep(1.0)  # nothing more may arrive
+
+
+class ClickRuns(VelmoraTest):
+    def test_typical_run_clicks_thirty_times_and_stops(self):
+        self.wait_shown()
+        self.assertEqual(state()["caption"], "Velmora V1.8")
+        move_mouse(*TARGET_CENTRE)
+        self.run_until_stopped(30, "LDOWN")
+        presses = self.target.presses()
+        self.assertEqual([p[0] for p in presses], ["LDOWN", "LUP"] * 30)
+        self.assertEqual({p[1:] for p in presses}, {TARGET_CENTRE})
+        fields = state()
+        self.assertEqual(fields["caption"], "Velmora - 已停止")
+        self.assertEqual(fields["status"], "左键点击 速度:100 毫秒 第 30 次")
+
+    def test_hotkey_works_while_another_program_has_the_focus(self):
+        self.wait_shown()
+        self.set_text("count", "1000")
+        move_mouse(*TARGET_CENTRE)
+        run("xdotool", "click", "1")  # the user clicks into the other program
+        self.assertTrue(wait_until(lambda: len(self.target.presses("LUP")) == 1, 10))
+        self.assertTrue(wait_until(lambda: state().get("foreground") == "VelmoraTestClickTarget", 10))
+        keys("alt+d")
+        self.assertTrue(wait_until(lambda: len(self.target.presses("LDOWN")) >= 6, 20))
+        keys("alt+d")
+        self.wait_caption(" - 已停止")
+        time.sleep(1.0)
+        settled = len(self.target.presses("LDOWN"))
+        time.sleep(1.0)
+        self.assertEqual(len(self.target.presses("LDOWN")), settled)
+        self.assertLess(settled, 1000)
+
+    def test_right_click_and_double_click_modes(self):
+        self.wait_shown()
+        self.set_text("count", "3")
+        move_mouse(*TARGET_CENTRE)
+        self.click("mode2")
+        self.run_until_stopped(3, "RDOWN")
+        self.assertEqual([p[0] for p in self.target.presses()], ["RDOWN", "RUP"] * 3)
+        self.assertTrue(wait_until(lambda: state()["status"] == "右键点击 速度:100 毫秒 第 3 次", 5))
+
+        self.click("mode4")
+        self.run_until_stopped(6, "LDOWN")
+        lefts = [p[0] for p in self.target.presses() if p[0].startswith("L")]
+        self.assertEqual(lefts, ["LDOWN", "LUP"] * 6)
+        self.assertEqual(state()["status"], "右键双击 速度:100 毫秒 第 3 次")
+
+    def test_locate_mode_clicks_at_the_captured_point(self):
+        self.wait_shown()
+        self.set_text("count", "5")
+        self.click("mode3")  # puts the focus into the position box
+        move_mouse(*TARGET_CENTRE)
+        keys("space")
+        expected = "X:%d Y:%d" % TARGET_CENTRE
+        self.assertTrue(wait_until(lambda: probe("text", "position")[1].strip() == expected, 10))
+        move_mouse(*ELSEWHERE)
+        self.run_until_stopped(5, "LDOWN")
+        presses = self.target.presses()
+        self.assertEqual([p[0] for p in presses], ["LDOWN", "LUP"] * 5)
+        self.assertEqual({p[1:] for p in presses}, {TARGET_CENTRE})
+
+    def test_locate_mode_without_a_position_warns_and_clicks_nothing(self):
+        self.wait_shown()
+        self.click("mode3")
+        move_mouse(*TARGET_CENTRE)
+        keys("alt+d")
+        box = wait_until(lambda: state().get("box") == "1" and state(), 20)
+        self.assertTrue(box, "no warning appeared")
+        self.assertEqual(box["box_title"], "警告:")
+        self.assertEqual(box["box_text"], "没有设置位置")
+        self.assertEqual(box["caption"], "Velmora - 已停止")
+        probe("answer", "ok")
+        self.assertTrue(wait_until(lambda: state().get("box") == "0", 10))
+        time.sleep(0.5)
+        self.assertEqual(self.target.presses(), [])
+
+    def test_time_limit_ends_the_run_by_itself(self):
+        self.wait_shown()
+        self.click("timelimit")
+        self.assertEqual(probe("ticked", "countlimit")[1].strip(), "0")
+        self.set_text("minutes", "0.05")  # 3 seconds
+        move_mouse(*TARGET_CENTRE)
+        keys("alt+d")
+        self.wait_caption(" - 已开始", 10)
+        started = time.monotonic()
+        self.wait_caption(" - 已停止", 30)
+        self.assertGreater(time.monotonic() - started, 1.5)
+        time.sleep(1.0)
+        settled = len(self.target.presses("LDOWN"))
+        self.assertGreater(settled, 5)
+        time.sleep(1.0)
+        self.assertEqual(len(self.target.presses("LDOWN")), settled)
+
+    def test_escape_closes_the_window_during_a_run(self):
+        self.wait_shown()
+        self.set_text("interval", "60000")  # no click takes the focus away before Esc
+        move_mouse(*ELSEWHERE)
+        keys("alt+d")
+        self.wait_caption(" - 已开始", 10)
+        keys("Escape")
+        self.assertEqual(self.velmora.wait(timeout=30), 0)
+
+
+class HotkeyHeldElsewhere(VelmoraTest):
+    def setUp(self):
+        flag = WORK / "held.flag"
+        flag.unlink(missing_ok=True)
+        self.holder = wine_start(Path(ARGS.helpers) / "hotkey_holder.exe", windows_path(flag))
+        if not wait_until(flag.exists, 60):
+            raise RuntimeError("the hotkey holder did not take Alt+D")
+        super().setUp()
+
+    def tearDown(self):
+        super().tearDown()
+        self.holder.kill()
+        self.holder.wait()
+
+    def test_window_opens_and_alt_d_does_nothing(self):
+        self.wait_shown()
+        move_mouse(*TARGET_CENTRE)
+        keys("alt+d")
+        time.sleep(2.0)
+        self.assertEqual(self.target.presses(), [])
+        self.assertEqual(state()["caption"], "Velmora V1.8")
+
+
+OFFER = ("<html><!--ver-->1.0.0.2<!--verend-->"
+         "<!--add-->http://127.0.0.1:%d/download<!--addend--><!--con-->Fixes<!--conend--></html>")
+
+
+def update_case(reply_text):
+    class Case(VelmoraTest):
+        reply = reply_text % ARGS.port if "%d" in reply_text else reply_text
+    return Case
+
+
+class UpdateCheck(unittest.TestCase):
+    """One Velmora start per case, each against its own server reply."""
+
+    def start(self, reply):
+        case = update_case(reply)("run")
+        case.setUp()
+        self.addCleanup(case.tearDown)
+        return case
+
+    def wait_box(self, case, title):
+        box = wait_until(lambda: state().get("box") == "1" and state(), 60)
+        self.assertTrue(box, "no message box appeared")
+        self.assertEqual(box["box_title"], title)
+        self.assertEqual(box["visible"], "0")  # the main window was never shown
+        return box
+
+    def test_equal_version_opens_the_window(self):
+        case = self.start("<!--ver-->1.0.0.1<!--verend-->")
+        case.wait_shown()
+        self.assertEqual(case.server.requests, ["/client/api.asp?code=10022"])
+        self.assertEqual(opened_pages(), [])
+
+    def test_server_error_reports_opens_the_error_page_and_ends(self):
+        case = self.start("<!--ver-->Error<!--verend-->")
+        box = self.wait_box(case, "消息")
+        self.assertEqual(box["box_text"], "发生错误 ")
+        probe("answer", "ok")
+        self.assertEqual(case.velmora.wait(timeout=30), 0)
+        self.assertTrue(wait_until(lambda: opened_pages(), 20))
+        self.assertEqual(opened_pages(), ["http://127.0.0.1:%d/error.html" % ARGS.port])
+
+    def test_declined_offer_ends_without_opening_anything(self):
+        case = self.start(OFFER)
+        box = self.wait_box(case, "在线更新:")
+        self.assertEqual(box["box_text"], "发现新版:1.0.0.2\\nFixes")
+        probe("answer", "no")
+        self.assertEqual(case.velmora.wait(timeout=30), 0)
+        time.sleep(2.0)
+        self.assertEqual(opened_pages(), [])
+
+    def test_accepted_offer_opens_the_download_page_and_ends(self):
+        case = self.start(OFFER)
+        self.wait_box(case, "在线更新:")
+        probe("answer", "yes")
+        self.assertEqual(case.velmora.wait(timeout=30), 0)
+        self.assertTrue(wait_until(lambda: opened_pages(), 20))
+        self.assertEqual(opened_pages(), ["http://127.0.0.1:%d/download" % ARGS.port])
+
+    def test_offer_of_a_program_instead_of_a_page_opens_nothing(self):
+        case = self.start("<!--ver-->2.0<!--verend--><!--add-->C:\\windows\\notepad.exe<!--addend-->")
+        self.wait_box(case, "在线更新:")
+        probe("answer", "yes")
+        self.assertEqual(case.velmora.wait(timeout=30), 0)
+        time.sleep(2.0)
+        self.assertEqual(opened_pages(), [])
+
+
+def prepare_wine_prefix():
+    """A prefix of the suite's own, served by one persistent wineserver for
+    the whole run. Windows stay unmanaged: without a window manager Wine would
+    otherwise wait for one whenever a window goes away."""
+    global WINESERVER
+    WINESERVER = subprocess.Popen(["wineserver", "-f", "-p"], env=ENV, stdin=subprocess.DEVNULL,
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    run("wineboot", "-i", timeout=300)
+    run("wine", "reg", "add", "HKCU\\Software\\Wine\\X11 Driver", "/v", "Managed", "/d", "N",
+        "/f", timeout=120)
+
+
+def setUpModule():
+    global WORK, XVFB
+    WORK = Path(tempfile.mkdtemp(prefix="velmora-e2e-"))
+    read_end, write_end = os.pipe()
+    XVFB = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
+                             "-nolisten", "tcp"], pass_fds=[write_end], stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as pipe:
+        display = pipe.readline().strip()
+    browser = WORK / "bin"
+    browser.mkdir()
+    stand_in = browser / "xdg-open"
+    stand_in.write_text('#!/bin/sh\necho "$1" >> "%s"\n' % (WORK / "browser.log"))
+    stand_in.chmod(0o755)
+    ENV.update(os.environ)
+    for proxy in ("http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"):
+        ENV.pop(proxy, None)
+    ENV.update({
+        "DISPLAY": ":" + display,
+        "PATH": str(browser) + os.pathsep + os.environ.get("PATH", ""),
+        "WINEPREFIX": str(Path(ARGS.helpers) / "wine-prefix"),
+        "WINEDEBUG": "-all",
+        "WINEDLLOVERRIDES": "mscoree,mshtml=",
+    })
+    prepare_wine_prefix()
+
+
+def tearDownModule():
+    run("wineserver", "-k", timeout=60)
+    if WINESERVER:
+        WINESERVER.wait(timeout=60)
+    if XVFB:
+        XVFB.terminate()
+        XVFB.wait()
+    shutil.rmtree(WORK, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--bin", required=True)
+    parser.add_argument("--helpers", required=True)
+    parser.add_argument("--port", type=int, required=True)
+    ARGS, rest = parser.parse_known_args()
+    ARGS.bin = str(Path(ARGS.bin).resolve())
+    ARGS.helpers = str(Path(ARGS.helpers).resolve())
+    unittest.main(argv=[sys.argv[0], *rest])
