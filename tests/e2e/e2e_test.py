@@ -85,7 +85,11 @@ def keys(*names):
 
 
 def move_mouse(x, y):
-    run("xdotool", "mousemove", "--sync", str(x), str(y))
+    # Not --sync: that waits for a motion, and there is none when the pointer
+    # already stands there.
+    run("xdotool", "mousemove", str(x), str(y))
+    wait_until(lambda: run("xdotool", "getmouselocation").stdout.decode().startswith(
+        "x:%d y:%d " % (x, y)), 10)
 
 
 def opened_pages():
