@@ -9,6 +9,7 @@ packages=(
   wine wine64
   xvfb xauth x11-utils xdotool fonts-wqy-microhei
   libcurl4-openssl-dev
+  qt6-base-dev libx11-dev libxtst-dev
 )
 
 missing=()

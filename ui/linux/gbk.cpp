@@ -1,8 +1,9 @@
 #include "ui/linux/gbk.h"
 
+#include <cerrno>
+
 #include <iconv.h>
 
-#include <cerrno>
 #include <string>
 
 namespace velmora::linux_ui {
@@ -33,7 +34,9 @@ std::string Convert(const char* to, const char* from, const std::string& input) 
 
 }  // namespace
 
-QString GbkToQString(const Text& text) { return QString::fromStdString(Convert("UTF-8", "GBK", text)); }
+QString GbkToQString(const Text& text) {
+  return QString::fromStdString(Convert("UTF-8", "GBK", text));
+}
 
 Text QStringToGbk(const QString& text) { return Convert("GBK", "UTF-8", text.toStdString()); }
 

@@ -12,15 +12,11 @@
 #include <vector>
 
 #include "ui/win32/guarded.h"
+#include "ui/exit_routines.h"
 #include "ui/win32/keyboard.h"
 
 namespace velmora::win32 {
 namespace {
-
-std::vector<ExitRoutine>& ExitRoutines() {
-  static std::vector<ExitRoutine> routines;
-  return routines;
-}
 
 bool handlersStopped = false;
 ProgramState* runningState = nullptr;
@@ -52,22 +48,9 @@ void EnterProgramFolder() {
 bool HandlersStopped() { return handlersStopped; }
 void StopHandlers() { handlersStopped = true; }
 
-void AddExitRoutine(ExitRoutine routine) {
-  auto& routines = ExitRoutines();
-  if (std::find(routines.begin(), routines.end(), routine) == routines.end()) {
-    routines.push_back(routine);
-  }
-}
-
-void RunExitRoutines() {
-  std::vector<ExitRoutine> routines;
-  routines.swap(ExitRoutines());
-  for (ExitRoutine routine : routines) routine();
-}
-
 void EndProgram(int exitCode) {
   StopHandlers();
-  RunExitRoutines();
+  ui::RunExitRoutines();
   OleUninitialize();
   ExitProcess(static_cast<UINT>(exitCode));
 }
@@ -90,7 +73,7 @@ int RunProgram(HINSTANCE instance, const ProgramAddresses& addresses, CreatedHan
   OleInitialize(nullptr);
   EnterProgramFolder();
   _fpreset();  // floating point in its default state: exceptions masked, round to nearest
-  AddExitRoutine(&OnProgramExit);
+  ui::AddExitRoutine(&OnProgramExit);
 
   MainWindow::RegisterClasses(instance);
   auto program = std::make_unique<Program>(instance, addresses);
@@ -103,7 +86,7 @@ int RunProgram(HINSTANCE instance, const ProgramAddresses& addresses, CreatedHan
   if (program->window.Handle()) exitCode = RunMessageLoop(program->window);
 
   StopHandlers();
-  RunExitRoutines();
+  ui::RunExitRoutines();
   runningState = nullptr;
   program.reset();
   OleUninitialize();

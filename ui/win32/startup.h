@@ -32,12 +32,6 @@ struct Program {
   ClickControl clickControl{port, mouse, state};
 };
 
-using ExitRoutine = void (*)();
-// Appends a routine to run at the end, unless it is already listed.
-void AddExitRoutine(ExitRoutine routine);
-// Runs each listed routine once, in the order of addition, and empties the list.
-void RunExitRoutines();
-
 // Ends the program at once, from anywhere: no handler runs any more, the
 // exit routines run, and the process exits with the code.
 [[noreturn]] void EndProgram(int exitCode);

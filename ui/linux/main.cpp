@@ -1,0 +1,8 @@
+#include "ui/linux/program.h"
+#include "velmora/build_config.h"
+
+int main(int argc, char** argv) {
+  using namespace velmora;
+  return linux_ui::RunProgram(argc, argv,
+                              {config::kUpdateHost, config::kErrorPage, config::kHomepage});
+}

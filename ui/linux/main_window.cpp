@@ -1,0 +1,278 @@
+#include "ui/linux/main_window.h"
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
+#include <algorithm>
+
+#include "ui/linux/gbk.h"
+#include "ui/linux/handlers.h"
+#include "ui/linux/hyperlink.h"
+
+namespace velmora::linux_ui {
+namespace {
+
+using ui::ControlDescription;
+using ui::ControlKind;
+
+constexpr int kStatusHeight = 20;
+
+bool IsArrow(int key) {
+  return key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down;
+}
+
+}  // namespace
+
+std::int32_t KeyCodeOf(int qtKey, bool keypad) {
+  if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return 'A' + (qtKey - Qt::Key_A);
+  if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return '0' + (qtKey - Qt::Key_0);
+  if (keypad) {
+    if (qtKey == Qt::Key_Minus) return 189;
+    if (qtKey == Qt::Key_Period) return 190;
+    if (qtKey == Qt::Key_Slash) return 191;
+  }
+  switch (qtKey) {
+    case Qt::Key_Space:
+      return 32;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return 13;
+    case Qt::Key_Escape:
+      return 27;
+    case Qt::Key_Shift:
+      return 16;
+    case Qt::Key_Control:
+      return 17;
+    case Qt::Key_Alt:
+      return 18;
+    case Qt::Key_Left:
+      return 37;
+    case Qt::Key_Up:
+      return 38;
+    case Qt::Key_Right:
+      return 39;
+    case Qt::Key_Down:
+      return 40;
+    default:
+      return 0;
+  }
+}
+
+std::int32_t ModifierMaskOf(int qtKey, Qt::KeyboardModifiers modifiers) {
+  std::int32_t mask = 0;
+  if (qtKey != Qt::Key_Control && (modifiers & Qt::ControlModifier)) mask |= 1;
+  if (qtKey != Qt::Key_Shift && (modifiers & Qt::ShiftModifier)) mask |= 2;
+  if (qtKey != Qt::Key_Alt && (modifiers & Qt::AltModifier)) mask |= 4;
+  return mask;
+}
+
+MainWindow::MainWindow(const Text& homepageAddress) {
+  setWindowTitle(GbkToQString(ui::kDescribedCaption));
+  setFixedSize(ui::kWindowWidth, ui::kWindowHeight);
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->geometry();
+    move(area.x() + (area.width() - ui::kWindowWidth) / 2,
+         area.y() + (area.height() - ui::kWindowHeight) / 2);
+  }
+  // The group box comes late in the description; its thirteen controls are
+  // created inside it from the start.
+  auto* group = new QGroupBox(this);
+  for (const ControlDescription& control : ui::Controls()) {
+    widgets_[static_cast<int>(control.id)] =
+        control.id == ControlId::分组框1 ? group : CreateControl(control, group, homepageAddress);
+  }
+  const ControlDescription& groupPlace = ui::Describe(ControlId::分组框1);
+  group->setGeometry(groupPlace.left, groupPlace.top, groupPlace.width, groupPlace.height);
+  group->setFocusPolicy(Qt::NoFocus);
+
+  // First in the description is on top of its siblings.
+  for (const ControlDescription& control : ui::Controls()) {
+    if (QWidget* widget = Widget(control.id)) widget->lower();
+  }
+  for (const ControlDescription& control : ui::Controls()) {
+    if (QWidget* widget = Widget(control.id)) widget->setVisible(control.visible);
+  }
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  escape->setContext(Qt::WindowShortcut);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
+  setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+QWidget* MainWindow::CreateControl(const ControlDescription& control, QWidget* group,
+                                   const Text& homepageAddress) {
+  QWidget* parent = control.insideGroup ? group : this;
+  const QString text = GbkToQString(control.text ? control.text : "");
+  QWidget* widget = nullptr;
+  switch (control.kind) {
+    case ControlKind::Timer:
+      return nullptr;  // timers are not widgets here
+    case ControlKind::Label: {
+      auto* label = new QLabel(text, parent);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+      widget = label;
+      break;
+    }
+    case ControlKind::Edit: {
+      auto* edit = new QLineEdit(text, parent);
+      edit->setAlignment(Qt::AlignCenter);
+      edit->setReadOnly(control.readOnly);
+      edit->setCursorPosition(0);
+      edit->installEventFilter(this);
+      widget = edit;
+      const int minimum = QFontMetrics(edit->font()).height() + 4;
+      widget->setGeometry(control.left, control.top, control.width,
+                          std::max(control.height, minimum));
+      break;
+    }
+    case ControlKind::MultiLineEdit: {
+      auto* edit = new QPlainTextEdit(GbkToQString(ui::UsageText()), parent);
+      edit->setReadOnly(true);
+      edit->setTabChangesFocus(true);
+      widget = edit;
+      break;
+    }
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton: {
+      QAbstractButton* button = control.kind == ControlKind::CheckBox
+                                    ? static_cast<QAbstractButton*>(new QCheckBox(text, parent))
+                                    : new QRadioButton(text, parent);
+      button->setChecked(control.ticked);
+      if (control.kind == ControlKind::RadioButton) button->installEventFilter(this);
+      const ControlId id = control.id;
+      connect(button, &QAbstractButton::clicked, this, [this, id] { RaiseClicked(id); });
+      widget = button;
+      break;
+    }
+    case ControlKind::Hyperlink:
+      widget = new Hyperlink(text, homepageAddress, parent);
+      break;
+    case ControlKind::StatusBar: {
+      auto* bar = new QStatusBar(parent);
+      bar->setSizeGripEnabled(false);
+      statusLabel_ = new QLabel(text, bar);
+      bar->addWidget(statusLabel_, 1);
+      bar->setGeometry(0, ui::kWindowHeight - kStatusHeight, ui::kWindowWidth, kStatusHeight);
+      return bar;
+    }
+    case ControlKind::GroupBox:
+      return nullptr;
+  }
+  if (control.kind != ControlKind::Edit) {
+    widget->setGeometry(control.left, control.top, control.width, control.height);
+  }
+  widget->setFocusPolicy(control.tabStop ? Qt::StrongFocus : Qt::NoFocus);
+  return widget;
+}
+
+QAbstractButton* MainWindow::Button(ControlId id) const {
+  return qobject_cast<QAbstractButton*>(Widget(id));
+}
+
+QLineEdit* MainWindow::Edit(ControlId id) const { return qobject_cast<QLineEdit*>(Widget(id)); }
+
+void MainWindow::Bind(ClickControl& clickControl) {
+  clickControl_ = &clickControl;
+  clickTimer_.onPeriodic = [&clickControl] { clickControl.OnClickTick(); };
+  timeLimitTimer_.onPeriodic = [&clickControl] { clickControl.OnTimedStop(); };
+}
+
+void MainWindow::RaiseClicked(ControlId id) {
+  if (!clickControl_) return;
+  RunHandler([&] {
+    switch (id) {
+      case ControlId::选择框1:
+        clickControl_->OnCountLimitClicked();
+        break;
+      case ControlId::选择框2:
+        clickControl_->OnTimeLimitClicked();
+        break;
+      case ControlId::鼠标3:
+        clickControl_->OnLocateModeClicked();
+        break;
+      default:
+        break;
+    }
+  });
+}
+
+std::vector<QWidget*> MainWindow::TabRing() const {
+  std::vector<QWidget*> ring;
+  const auto& controls = ui::Controls();
+  for (auto control = controls.rbegin(); control != controls.rend(); ++control) {
+    QWidget* widget = Widget(control->id);
+    // isEnabled() is false inside a disabled group: the locked settings are skipped.
+    if (control->tabStop && widget && widget->isVisible() && widget->isEnabled()) {
+      ring.push_back(widget);
+    }
+  }
+  return ring;
+}
+
+bool MainWindow::focusNextPrevChild(bool next) {
+  const std::vector<QWidget*> ring = TabRing();
+  QWidget* focus = focusWidget();
+  if (ring.empty() || !focus) return true;
+  const auto found = std::find(ring.begin(), ring.end(), focus);
+  const auto size = static_cast<std::ptrdiff_t>(ring.size());
+  const std::ptrdiff_t current = found == ring.end() ? (next ? -1 : 0) : found - ring.begin();
+  const std::ptrdiff_t target = ((current + (next ? 1 : -1)) % size + size) % size;
+  ring[static_cast<std::size_t>(target)]->setFocus(next ? Qt::TabFocusReason
+                                                        : Qt::BacktabFocusReason);
+  return true;
+}
+
+bool MainWindow::MoveRadioChoice(QWidget* focused, int step) {
+  std::vector<QWidget*> radios;
+  for (QWidget* widget : TabRing()) {
+    if (qobject_cast<QRadioButton*>(widget) && widget->parentWidget() == focused->parentWidget()) {
+      radios.push_back(widget);
+    }
+  }
+  const auto found = std::find(radios.begin(), radios.end(), focused);
+  if (found == radios.end()) return false;
+  const auto size = static_cast<std::ptrdiff_t>(radios.size());
+  auto* target = static_cast<QRadioButton*>(
+      radios[static_cast<std::size_t>(((found - radios.begin() + step) % size + size) % size)]);
+  target->setChecked(true);  // the others of the group clear themselves
+  for (int i = 0; i < ui::kControlCount; ++i) {
+    if (widgets_[i] == target) RaiseClicked(static_cast<ControlId>(i));
+  }
+  target->setFocus(Qt::OtherFocusReason);
+  return true;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+  auto* key = static_cast<QKeyEvent*>(event);
+  const bool keypad = key->modifiers() & Qt::KeypadModifier;
+  const std::int32_t code = KeyCodeOf(key->key(), keypad);
+  const std::int32_t mask = ModifierMaskOf(key->key(), key->modifiers());
+
+  if (qobject_cast<QRadioButton*>(watched) && IsArrow(key->key()) && mask == 0) {
+    const int step = (key->key() == Qt::Key_Right || key->key() == Qt::Key_Down) ? 1 : -1;
+    return MoveRadioChoice(static_cast<QWidget*>(watched), step);
+  }
+  if (watched == Widget(ControlId::编辑框4) && clickControl_) {
+    // The key event comes before the box sees the key, and lets it through.
+    RunHandler([&] { clickControl_->CapturePosition(code, mask); });
+  }
+  if (watched == Widget(ControlId::编辑框3)) {
+    // Typing stops at five characters; the program's own texts may be longer.
+    auto* edit = static_cast<QLineEdit*>(watched);
+    const bool typesText = !key->text().isEmpty() && key->text().at(0).isPrint();
+    if (typesText && !edit->hasSelectedText() && edit->text().size() >= 5) return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace velmora::linux_ui

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "core/click_control.h"
+#include "ui/linux/period_timer.h"
+#include "ui/window_description.h"
+
+namespace velmora::linux_ui {
+
+using ui::ControlId;
+
+// The program's one window, built from the window description with Qt
+// widgets: the same controls, places, texts and initial states as on Windows.
+class MainWindow : public QWidget {
+ public:
+  explicit MainWindow(const Text& homepageAddress);
+
+  QWidget* Widget(ControlId id) const { return widgets_[static_cast<int>(id)]; }
+  QAbstractButton* Button(ControlId id) const;
+  QLineEdit* Edit(ControlId id) const;
+  QLabel* StatusLabel() const { return statusLabel_; }
+  PeriodTimer& TimerOf(Timer timer) {
+    return timer == Timer::时钟1 ? clickTimer_ : timeLimitTimer_;
+  }
+
+  void Bind(ClickControl& clickControl);
+  // The controls Tab visits, in order: tab stops that are visible and usable.
+  std::vector<QWidget*> TabRing() const;
+
+ protected:
+  bool focusNextPrevChild(bool next) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget* CreateControl(const ui::ControlDescription& control, QWidget* group,
+                         const Text& homepageAddress);
+  void RaiseClicked(ControlId id);
+  bool MoveRadioChoice(QWidget* focused, int step);
+
+  std::array<QWidget*, ui::kControlCount> widgets_{};
+  QLabel* statusLabel_ = nullptr;
+  PeriodTimer clickTimer_;
+  PeriodTimer timeLimitTimer_;
+  ClickControl* clickControl_ = nullptr;
+};
+
+// The key code the key events carry: the Windows virtual-key code of the key.
+std::int32_t KeyCodeOf(int qtKey, bool keypad);
+// 1 Ctrl, 2 Shift, 4 Alt; a modifier key is not its own modifier.
+std::int32_t ModifierMaskOf(int qtKey, Qt::KeyboardModifiers modifiers);
+
+}  // namespace velmora::linux_ui

@@ -1,0 +1,106 @@
+#include "ui/linux/window_port.h"
+
+#include <QMessageBox>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+#include "ui/linux/gbk.h"
+
+namespace velmora::linux_ui {
+namespace {
+constexpr int kYesNo = 4;
+constexpr int kIconMask = 0xF0;
+constexpr int kIconExclamation = 0x30;
+constexpr int kIconHand = 0x10;
+constexpr int kIconQuestion = 0x20;
+constexpr int kIconAsterisk = 0x40;
+}  // namespace
+
+int ShowMessage(const Text& text, int flags, const Text& title) {
+  QMessageBox box;
+  box.setWindowTitle(GbkToQString(title));
+  box.setText(GbkToQString(text));
+  switch (flags & kIconMask) {
+    case kIconHand:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case kIconQuestion:
+      box.setIcon(QMessageBox::Question);
+      break;
+    case kIconExclamation:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case kIconAsterisk:
+      box.setIcon(QMessageBox::Information);
+      break;
+    default:
+      break;
+  }
+  const bool yesNo = (flags & 0xF) == kYesNo;
+  box.setStandardButtons(yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+  box.setWindowModality(Qt::ApplicationModal);
+  switch (box.exec()) {
+    case QMessageBox::Yes:
+      return 5;
+    case QMessageBox::No:
+      return 6;
+    default:
+      return 0;
+  }
+}
+
+bool QtWindowPort::IsTicked(Control control) {
+  auto* button = window_.Button(ui::IdOf(control));
+  return button && button->isChecked();
+}
+
+void QtWindowPort::SetTicked(Control control, bool ticked) {
+  // setChecked emits no clicked signal, so no clicked handler runs.
+  if (auto* button = window_.Button(ui::IdOf(control))) button->setChecked(ticked);
+}
+
+Text QtWindowPort::GetText(Control control) {
+  auto* edit = window_.Edit(ui::IdOf(control));
+  return edit ? QStringToGbk(edit->text()) : Text();
+}
+
+void QtWindowPort::SetText(Control control, const Text& text) {
+  if (auto* edit = window_.Edit(ui::IdOf(control))) edit->setText(GbkToQString(text));
+}
+
+std::int32_t QtWindowPort::GetTimerPeriod(Timer timer) { return window_.TimerOf(timer).Period(); }
+
+void QtWindowPort::SetTimerPeriod(Timer timer, std::int32_t milliseconds) {
+  window_.TimerOf(timer).SetPeriod(milliseconds);
+}
+
+void QtWindowPort::SetSettingsEnabled(bool enabled) {
+  window_.Widget(ControlId::分组框1)->setEnabled(enabled);
+}
+
+void QtWindowPort::SetCaption(const Text& caption) {
+  window_.setWindowTitle(GbkToQString(caption));
+}
+
+void QtWindowPort::SetStatusText(const Text& text) {
+  const QString shown = GbkToQString(text);
+  window_.StatusLabel()->setText(shown);
+  Display* display = x11_.display();
+  const QByteArray utf8 = shown.toUtf8();
+  XChangeProperty(display, static_cast<Window>(window_.winId()),
+                  XInternAtom(display, "_VELMORA_STATUS", False),
+                  XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(utf8.constData()), utf8.size());
+  XFlush(display);
+}
+
+int QtWindowPort::ShowMessage(const Text& text, int flags, const Text& title) {
+  return linux_ui::ShowMessage(text, flags, title);
+}
+
+void QtWindowPort::SetFocusTo(Control control) {
+  if (QWidget* widget = window_.Widget(ui::IdOf(control))) widget->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace velmora::linux_ui

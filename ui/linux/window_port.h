@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/window_port.h"
+#include "ui/linux/main_window.h"
+#include "ui/linux/x11.h"
+
+namespace velmora::linux_ui {
+
+// The click control's view of the Qt window.
+class QtWindowPort final : public WindowPort {
+ public:
+  QtWindowPort(MainWindow& window, X11Connection& x11) : window_(window), x11_(x11) {}
+
+  bool IsTicked(Control control) override;
+  void SetTicked(Control control, bool ticked) override;
+  Text GetText(Control control) override;
+  void SetText(Control control, const Text& text) override;
+  std::int32_t GetTimerPeriod(Timer timer) override;
+  void SetTimerPeriod(Timer timer, std::int32_t milliseconds) override;
+  void SetSettingsEnabled(bool enabled) override;
+  void SetCaption(const Text& caption) override;
+  // Also published as the window's X property _VELMORA_STATUS (UTF-8), so
+  // scripts and tests can read what the status bar says.
+  void SetStatusText(const Text& text) override;
+  int ShowMessage(const Text& text, int flags, const Text& title) override;
+  void SetFocusTo(Control control) override;
+
+ private:
+  MainWindow& window_;
+  X11Connection& x11_;
+};
+
+// A modal box with the button values of the Windows program: OK 0, Yes 5,
+// No 6; closed without a choice, 0.
+int ShowMessage(const Text& text, int flags, const Text& title);
+
+}  // namespace velmora::linux_ui

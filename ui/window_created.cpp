@@ -1,0 +1,16 @@
+#include "ui/window_created.h"
+
+namespace velmora::ui {
+
+void OnWindowCreated(WindowPort& window, ProgramState& state,
+                     const std::function<int(int modifiers, int keyCode)>& registerHotkey,
+                     const UpdateAddresses& addresses, WebFetch& fetch, UpdateShell& shell) {
+  window.SetCaption(kCaption);
+  state.programName = kProgramName;
+  // Stored as it comes: 0 when another program holds Alt+D.
+  state.hotkeyId = registerHotkey(kAltModifier, kKeyD);
+  CheckForUpdate(kProductCode, kCurrentVersion, kForcedUpdate, addresses.errorPage,
+                 addresses.updateHost, fetch, shell);
+}
+
+}  // namespace velmora::ui

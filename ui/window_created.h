@@ -1,0 +1,32 @@
+#pragma once
+
+#include <functional>
+
+#include "core/program_state.h"
+#include "core/window_port.h"
+#include "update/update_check.h"
+
+namespace velmora::ui {
+
+inline constexpr char kCaption[] = "Velmora V1.8";
+inline constexpr char kProgramName[] = "Velmora";
+inline constexpr char kProductCode[] = "10022";
+inline constexpr char kCurrentVersion[] = "1.0.0.1";
+inline constexpr int kForcedUpdate = 1;
+inline constexpr int kAltModifier = 4;  // the program's own modifier bits: 1 Ctrl, 2 Shift, 4 Alt
+inline constexpr int kKeyD = 68;        // virtual-key code of D
+
+struct UpdateAddresses {
+  Text updateHost;  // host or host:port
+  Text errorPage;
+};
+
+// Runs once the window exists, before it is first shown: the caption, the
+// program name, Alt+D (registerHotkey gets the modifier bits and key code and
+// returns the identifier, 0 when refused), then the update check, which may
+// end the program.
+void OnWindowCreated(WindowPort& window, ProgramState& state,
+                     const std::function<int(int modifiers, int keyCode)>& registerHotkey,
+                     const UpdateAddresses& addresses, WebFetch& fetch, UpdateShell& shell);
+
+}  // namespace velmora::ui
