@@ -10,16 +10,17 @@ Nothing here depends on exact timings: every wait is for a condition, with a
 generous deadline.
 """
 import argparse
-import http.server
-import os
 import shutil
 import subprocess
 import sys
 import tempfile
-import threading
 import time
 import unittest
 from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+import e2e_support  # noqa: E402
+from e2e_support import ClickLog, UpdateServer, wait_until  # noqa: E402
 
 ARGS = None
 ENV = {}
@@ -33,31 +34,12 @@ TARGET_CENTRE = (1000, 160)
 ELSEWHERE = (150, 900)
 
 
-def wait_until(condition, timeout=30.0, interval=0.15):
-    deadline = time.monotonic() + timeout
-    while True:
-        value = condition()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            return value
-        time.sleep(interval)
-
-
 def windows_path(path):
     return "Z:" + str(path).replace("/", "\\")
 
 
 def run(*command, timeout=60, check=False):
-    """Runs a command to its end. Its output goes through a file, not a pipe:
-    Wine's own background processes inherit the output handles and would hold
-    a pipe open long after the command is done."""
-    with tempfile.TemporaryFile() as output:
-        result = subprocess.run(command, env=ENV, stdout=output, stderr=subprocess.DEVNULL,
-                                timeout=timeout, check=check)
-        output.seek(0)
-        result.stdout = output.read()
-    return result
+    return e2e_support.run(ENV, *command, timeout=timeout, check=check)
 
 
 def wine_start(exe, *args):
@@ -93,53 +75,17 @@ def move_mouse(x, y):
 
 
 def opened_pages():
-    log = WORK / "browser.log"
-    return log.read_text().split() if log.exists() else []
+    return e2e_support.opened_pages(WORK)
 
 
-class UpdateServer:
-    """Answers the update check with a fixed reply and notes what was asked."""
-
-    def __init__(self, reply):
-        self.requests = []
-        outer = self
-
-        class Handler(http.server.BaseHTTPRequestHandler):
-            def do_GET(self):
-                outer.requests.append(self.path)
-                body = reply.encode("gbk")
-                self.send_response(200)
-                self.send_header("Content-Length", str(len(body)))
-                self.end_headers()
-                self.wfile.write(body)
-
-            def log_message(self, *args):
-                pass
-
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", ARGS.port), Handler)
-        self.thread = threading.Thread(target=self.server.serve_forever, daemon=True)
-        self.thread.start()
-
-    def close(self):
-        self.server.shutdown()
-        self.server.server_close()
-
-
-class ClickTarget:
+class ClickTarget(ClickLog):
     def __init__(self):
-        self.log = WORK / "clicks.log"
-        self.log.unlink(missing_ok=True)
-        self.process = wine_start(Path(ARGS.helpers) / "click_target.exe", windows_path(self.log),
+        super().__init__(WORK / "clicks.log")
+        self.path.unlink(missing_ok=True)
+        self.process = wine_start(Path(ARGS.helpers) / "click_target.exe", windows_path(self.path),
                                   *map(str, TARGET_PLACE))
-        if not wait_until(lambda: "READY" in self.lines(), 60):
+        if not wait_until(self.ready, 60):
             raise RuntimeError("the click target did not start")
-
-    def lines(self):
-        return self.log.read_text().split("\n") if self.log.exists() else []
-
-    def presses(self, kind=None):
-        found = [line.split() for line in self.lines() if line and line != "READY"]
-        return [(name, int(x), int(y)) for name, x, y in found if kind is None or name == kind]
 
     def close(self):
         self.process.kill()
@@ -153,7 +99,7 @@ class VelmoraTest(unittest.TestCase):
 
     def setUp(self):
         (WORK / "browser.log").unlink(missing_ok=True)
-        self.server = UpdateServer(self.reply) if self.reply is not None else None
+        self.server = UpdateServer(ARGS.port, self.reply) if self.reply is not None else None
         self.target = ClickTarget()
         self.velmora = wine_start(Path(ARGS.bin) / "velmora_e2e.exe")
 
@@ -395,28 +341,15 @@ def prepare_wine_prefix():
 def setUpModule():
     global WORK, XVFB
     WORK = Path(tempfile.mkdtemp(prefix="velmora-e2e-"))
-    read_end, write_end = os.pipe()
-    XVFB = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
-                             "-nolisten", "tcp"], pass_fds=[write_end], stdout=subprocess.DEVNULL,
-                            stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as pipe:
-        display = pipe.readline().strip()
-    browser = WORK / "bin"
-    browser.mkdir()
-    stand_in = browser / "xdg-open"
-    stand_in.write_text('#!/bin/sh\necho "$1" >> "%s"\n' % (WORK / "browser.log"))
-    stand_in.chmod(0o755)
-    ENV.update(os.environ)
-    for proxy in ("http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"):
-        ENV.pop(proxy, None)
-    ENV.update({
-        "DISPLAY": ":" + display,
-        "PATH": str(browser) + os.pathsep + os.environ.get("PATH", ""),
+    XVFB, display = e2e_support.start_xvfb()
+    browser = e2e_support.install_stand_in_browser(WORK)
+    ENV.update(e2e_support.clean_environment({
+        "DISPLAY": display,
+        "PATH": f"{browser}:{e2e_support.os.environ.get('PATH', '')}",
         "WINEPREFIX": str(Path(ARGS.helpers) / "wine-prefix"),
         "WINEDEBUG": "-all",
         "WINEDLLOVERRIDES": "mscoree,mshtml=",
-    })
+    }))
     prepare_wine_prefix()
 
 

@@ -1,0 +1,37 @@
+// A plain X window of the tests' own that Velmora clicks: it logs every
+// button press and release with its root coordinates, one line each.
+//   click_target <log file> <left> <top> <width> <height>
+#include <X11/Xlib.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+  if (argc != 6) return 2;
+  FILE* log = std::fopen(argv[1], "w");
+  Display* display = XOpenDisplay(nullptr);
+  if (!log || !display) return 3;
+  const int screen = DefaultScreen(display);
+  XSetWindowAttributes attributes{};
+  attributes.background_pixel = WhitePixel(display, screen);
+  attributes.event_mask = ButtonPressMask | ButtonReleaseMask | StructureNotifyMask;
+  Window window =
+      XCreateWindow(display, RootWindow(display, screen), std::atoi(argv[2]), std::atoi(argv[3]),
+                    std::atoi(argv[4]), std::atoi(argv[5]), 0, CopyFromParent, InputOutput,
+                    CopyFromParent, CWBackPixel | CWEventMask, &attributes);
+  XStoreName(display, window, "click target");
+  XMapRaised(display, window);
+  for (;;) {
+    XEvent event;
+    XNextEvent(display, &event);
+    if (event.type == MapNotify) {
+      std::fprintf(log, "READY\n");
+    } else if (event.type == ButtonPress || event.type == ButtonRelease) {
+      const unsigned button = event.xbutton.button;
+      const char* name = button == Button1 ? "L" : button == Button3 ? "R" : "O";
+      std::fprintf(log, "%s%s %d %d\n", name, event.type == ButtonPress ? "DOWN" : "UP",
+                   event.xbutton.x_root, event.xbutton.y_root);
+    }
+    std::fflush(log);
+  }
+}
