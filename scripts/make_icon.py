@@ -54,6 +54,21 @@ def icon_image(size):
     return header + xor + bytes(and_mask)
 
 
+def png_image(size):
+    """The same drawing as a PNG, for desktops that take no .ico."""
+    import zlib
+    rows = draw(size)
+    raw = b"".join(b"\x00" + bytes(v for pixel in row for v in pixel) for row in rows)
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
+
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) +
+            chunk(b"IEND", b""))
+
+
 def main(path):
     images = [(32, icon_image(32)), (16, icon_image(16))]
     out = struct.pack("<HHH", 0, 1, len(images))
@@ -63,6 +78,7 @@ def main(path):
         offset += len(data)
     out += b"".join(data for _, data in images)
     Path(path).write_bytes(out)
+    Path(path).with_suffix(".png").write_bytes(png_image(48))
 
 
 if __name__ == "__main__":

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make googletest python3
+  cmake g++ make googletest python3 dpkg-dev
   g++-mingw-w64-x86-64-posix
   wine wine64
   xvfb xauth x11-utils xdotool fonts-wqy-microhei
