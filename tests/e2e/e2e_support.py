@@ -111,5 +111,11 @@ class ClickLog:
         return "READY" in self.lines()
 
     def presses(self, kind=None):
+        """(name, x, y) of each button message, in order of arrival."""
         found = [line.split() for line in self.lines() if line and line != "READY"]
-        return [(name, int(x), int(y)) for name, x, y in found if kind is None or name == kind]
+        return [(f[0], int(f[1]), int(f[2])) for f in found if kind is None or f[0] == kind]
+
+    def times(self, kind):
+        """The server times of the messages of one kind, where the target logs them."""
+        found = [line.split() for line in self.lines() if line.startswith(kind + " ")]
+        return [int(f[3]) for f in found if len(f) > 3]

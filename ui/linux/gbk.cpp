@@ -9,11 +9,28 @@
 namespace velmora::linux_ui {
 namespace {
 
-// Converts with iconv; a byte sequence that does not convert is skipped
-// rather than ending the text.
-std::string Convert(const char* to, const char* from, const std::string& input) {
-  iconv_t converter = iconv_open(to, from);
-  if (converter == reinterpret_cast<iconv_t>(-1)) return {};
+// One converter per direction for the whole program: opening one costs far
+// more than a tick's conversions. All use is on the user-interface thread.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : converter_(iconv_open(to, from)) {}
+  ~Converter() {
+    if (Usable()) iconv_close(converter_);
+  }
+  bool Usable() const { return converter_ != reinterpret_cast<iconv_t>(-1); }
+  iconv_t Reset() {
+    iconv(converter_, nullptr, nullptr, nullptr, nullptr);
+    return converter_;
+  }
+
+ private:
+  iconv_t converter_;
+};
+
+// A byte sequence that does not convert is skipped rather than ending the text.
+std::string Convert(Converter& cached, const std::string& input) {
+  if (!cached.Usable()) return {};
+  iconv_t converter = cached.Reset();
   std::string output;
   char buffer[1024];
   char* in = const_cast<char*>(input.data());
@@ -28,16 +45,19 @@ std::string Convert(const char* to, const char* from, const std::string& input) 
       --inLeft;
     }
   }
-  iconv_close(converter);
   return output;
 }
 
 }  // namespace
 
 QString GbkToQString(const Text& text) {
-  return QString::fromStdString(Convert("UTF-8", "GBK", text));
+  static Converter toUtf8("UTF-8", "GBK");
+  return QString::fromStdString(Convert(toUtf8, text));
 }
 
-Text QStringToGbk(const QString& text) { return Convert("GBK", "UTF-8", text.toStdString()); }
+Text QStringToGbk(const QString& text) {
+  static Converter toGbk("GBK", "UTF-8");
+  return Convert(toGbk, text.toStdString());
+}
 
 }  // namespace velmora::linux_ui

@@ -25,7 +25,8 @@ class MainWindow : public QWidget {
   QWidget* Widget(ControlId id) const { return widgets_[static_cast<int>(id)]; }
   QAbstractButton* Button(ControlId id) const;
   QLineEdit* Edit(ControlId id) const;
-  QLabel* StatusLabel() const { return statusLabel_; }
+  // Replaces the status bar's one text.
+  void SetStatus(const QString& text);
   PeriodTimer& TimerOf(Timer timer) {
     return timer == Timer::时钟1 ? clickTimer_ : timeLimitTimer_;
   }
@@ -45,7 +46,7 @@ class MainWindow : public QWidget {
   bool MoveRadioChoice(QWidget* focused, int step);
 
   std::array<QWidget*, ui::kControlCount> widgets_{};
-  QLabel* statusLabel_ = nullptr;
+  class StatusBar* statusBar_ = nullptr;
   PeriodTimer clickTimer_;
   PeriodTimer timeLimitTimer_;
   ClickControl* clickControl_ = nullptr;

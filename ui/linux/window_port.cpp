@@ -85,13 +85,14 @@ void QtWindowPort::SetCaption(const Text& caption) {
 
 void QtWindowPort::SetStatusText(const Text& text) {
   const QString shown = GbkToQString(text);
-  window_.StatusLabel()->setText(shown);
+  window_.SetStatus(shown);
   Display* display = x11_.display();
+  static const Atom property = XInternAtom(display, "_VELMORA_STATUS", False);
+  static const Atom utf8Type = XInternAtom(display, "UTF8_STRING", False);
   const QByteArray utf8 = shown.toUtf8();
-  XChangeProperty(display, static_cast<Window>(window_.winId()),
-                  XInternAtom(display, "_VELMORA_STATUS", False),
-                  XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace,
-                  reinterpret_cast<const unsigned char*>(utf8.constData()), utf8.size());
+  XChangeProperty(display, static_cast<Window>(window_.winId()), property, utf8Type, 8,
+                  PropModeReplace, reinterpret_cast<const unsigned char*>(utf8.constData()),
+                  utf8.size());
   XFlush(display);
 }
 

@@ -1,5 +1,6 @@
 // A plain X window of the tests' own that Velmora clicks: it logs every
-// button press and release with its root coordinates, one line each.
+// button press and release with its root coordinates and the server's time
+// in milliseconds, one line each.
 //   click_target <log file> <left> <top> <width> <height>
 #include <X11/Xlib.h>
 
@@ -29,8 +30,8 @@ int main(int argc, char** argv) {
     } else if (event.type == ButtonPress || event.type == ButtonRelease) {
       const unsigned button = event.xbutton.button;
       const char* name = button == Button1 ? "L" : button == Button3 ? "R" : "O";
-      std::fprintf(log, "%s%s %d %d\n", name, event.type == ButtonPress ? "DOWN" : "UP",
-                   event.xbutton.x_root, event.xbutton.y_root);
+      std::fprintf(log, "%s%s %d %d %lu\n", name, event.type == ButtonPress ? "DOWN" : "UP",
+                   event.xbutton.x_root, event.xbutton.y_root, event.xbutton.time);
     }
     std::fflush(log);
   }
