@@ -6,7 +6,7 @@
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
 
-#include "ui/linux/handlers.h"
+#include "ui/handlers.h"
 
 namespace velmora::linux_ui {
 namespace {
@@ -116,7 +116,7 @@ void GlobalHotkeys::DrainEvents() {
       if (event.xkey.keycode == grab.keycode &&
           (event.xkey.state & kWatchedModifiers) == grab.modifiers && feedback_) {
         const int identifier = grab.identifier;
-        RunHandler([&] { feedback_(identifier, 0); });
+        ui::RunHandler([&] { feedback_(identifier, 0); });
       }
     }
   }

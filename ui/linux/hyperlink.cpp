@@ -4,8 +4,8 @@
 #include <QMouseEvent>
 #include <QUrl>
 
+#include "ui/handlers.h"
 #include "ui/linux/gbk.h"
-#include "ui/linux/handlers.h"
 
 namespace velmora::linux_ui {
 
@@ -43,7 +43,7 @@ void Hyperlink::leaveEvent(QEvent* event) {
 
 void Hyperlink::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
-    RunHandler([this] {
+    ui::RunHandler([this] {
       visited_ = QDesktopServices::openUrl(QUrl(GbkToQString(address_)));
       Repaint();
     });

@@ -15,8 +15,8 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "ui/handlers.h"
 #include "ui/linux/gbk.h"
-#include "ui/linux/handlers.h"
 #include "ui/linux/hyperlink.h"
 
 namespace velmora::linux_ui {
@@ -234,22 +234,7 @@ void MainWindow::Bind(ClickControl& clickControl) {
 }
 
 void MainWindow::RaiseClicked(ControlId id) {
-  if (!clickControl_) return;
-  RunHandler([&] {
-    switch (id) {
-      case ControlId::选择框1:
-        clickControl_->OnCountLimitClicked();
-        break;
-      case ControlId::选择框2:
-        clickControl_->OnTimeLimitClicked();
-        break;
-      case ControlId::鼠标3:
-        clickControl_->OnLocateModeClicked();
-        break;
-      default:
-        break;
-    }
-  });
+  if (clickControl_) ui::RaiseClicked(*clickControl_, id);
 }
 
 std::vector<QWidget*> MainWindow::TabRing() const {
@@ -311,7 +296,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   }
   if (watched == Widget(ControlId::编辑框4) && clickControl_) {
     // The key event comes before the box sees the key, and lets it through.
-    RunHandler([&] { clickControl_->CapturePosition(code, mask); });
+    ui::RaiseKeyDown(*clickControl_, ControlId::编辑框4, code, mask);
   }
   if (watched == Widget(ControlId::编辑框3)) {
     // Typing stops at five characters; the program's own texts may be longer.

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "ui/linux/handlers.h"
+#include "ui/handlers.h"
 
 namespace velmora::linux_ui {
 
 PeriodTimer::PeriodTimer() {
   timer_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&timer_, &QTimer::timeout, this, [this] {
-    if (period_ > 0 && onPeriodic) RunHandler(onPeriodic);
+    if (period_ > 0 && onPeriodic) ui::RunHandler(onPeriodic);
   });
 }
 

@@ -6,14 +6,13 @@
 #include <unistd.h>
 
 #include "ui/exit_routines.h"
+#include "ui/handlers.h"
 #include "ui/linux/gbk.h"
-#include "ui/linux/handlers.h"
 #include "ui/linux/program.h"
 
 namespace velmora::linux_ui {
 namespace {
 
-bool handlersStopped = false;
 ProgramState* runningState = nullptr;
 
 void OnProgramExit() {
@@ -35,11 +34,8 @@ void QtUpdateShell::OpenWebPage(const Text& address) {
   QDesktopServices::openUrl(QUrl(GbkToQString(address)));
 }
 
-bool HandlersStopped() { return handlersStopped; }
-void StopHandlers() { handlersStopped = true; }
-
 void EndProgram(int exitCode) {
-  StopHandlers();
+  ui::StopHandlers();
   ui::RunExitRoutines();
   std::fflush(nullptr);
   _exit(exitCode);
@@ -64,7 +60,7 @@ int RunProgram(int argc, char** argv, const ProgramAddresses& addresses) {
   {
     const auto fetch = MakePlatformWebFetch();
     QtUpdateShell shell;
-    RunHandler([&] {
+    ui::RunHandler([&] {
       ui::OnWindowCreated(
           program->port, program->state,
           [&](int modifiers, int keyCode) {
@@ -81,7 +77,7 @@ int RunProgram(int argc, char** argv, const ProgramAddresses& addresses) {
   if (const auto ring = program->window.TabRing(); !ring.empty()) ring.front()->setFocus();
   const int exitCode = application.exec();
 
-  StopHandlers();
+  ui::StopHandlers();
   ui::RunExitRoutines();
   runningState = nullptr;
   program.reset();

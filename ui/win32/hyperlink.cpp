@@ -2,8 +2,9 @@
 
 #include <shellapi.h>
 
+#include "ui/handlers.h"
 #include "ui/win32/gbk.h"
-#include "ui/win32/guarded.h"
+#include "ui/win32/painted_text.h"
 
 namespace velmora::win32 {
 namespace {
@@ -50,26 +51,6 @@ bool OpenAddress(const Text& address) {
   return WinExec(BrowserCommandLine(openCommand, address).c_str(), SW_SHOW) > 32;
 }
 
-void Paint(HWND window, const LinkState& state) {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(window, &paint);
-  RECT client;
-  GetClientRect(window, &client);
-  FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-  const int length = GetWindowTextLengthW(window);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  GetWindowTextW(window, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(length));
-  if (text.empty()) text = GbkToWide(state.address);
-  HGDIOBJ oldFont = state.font ? SelectObject(dc, state.font) : nullptr;
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, LinkColour(window));
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client,
-            DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX);
-  if (oldFont) SelectObject(dc, oldFont);
-  EndPaint(window, &paint);
-}
-
 void OnMouseMove(HWND window, LinkState& state, LPARAM lParam) {
   RECT client;
   GetClientRect(window, &client);
@@ -112,7 +93,7 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND)));
       return TRUE;
     case WM_MOUSEMOVE:
-      if (state) RunHandler([&] { OnMouseMove(window, *state, lParam); });
+      if (state) ui::RunHandler([&] { OnMouseMove(window, *state, lParam); });
       return 0;
     case WM_CAPTURECHANGED:
       if (state && state->hovered && reinterpret_cast<HWND>(lParam) != window) {
@@ -122,7 +103,7 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       return 0;
     case WM_LBUTTONDOWN:
       if (state) {
-        RunHandler([&] {
+        ui::RunHandler([&] {
           state->visited = OpenAddress(state->address);
           InvalidateRect(window, nullptr, TRUE);
         });
@@ -130,7 +111,9 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       return 0;
     case WM_PAINT:
       if (state) {
-        Paint(window, *state);
+        PaintText(window, state->font, LinkColour(window),
+                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX,
+                  GbkToWide(state->address));
         return 0;
       }
       break;

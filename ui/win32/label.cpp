@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "ui/win32/guarded.h"
+#include "ui/handlers.h"
+#include "ui/win32/painted_text.h"
 
 namespace velmora::win32 {
 namespace {
@@ -16,24 +17,6 @@ struct LabelState {
 
 LabelState* StateOf(HWND window) {
   return reinterpret_cast<LabelState*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
-
-void Paint(HWND window, const LabelState& state) {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(window, &paint);
-  RECT client;
-  GetClientRect(window, &client);
-  FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-  const int length = GetWindowTextLengthW(window);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  GetWindowTextW(window, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(length));
-  HGDIOBJ oldFont = state.font ? SelectObject(dc, state.font) : nullptr;
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, RGB(0, 0, 0));
-  DrawTextW(dc, text.c_str(), length, &client, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOCLIP);
-  if (oldFont) SelectObject(dc, oldFont);
-  EndPaint(window, &paint);
 }
 
 LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -59,7 +42,8 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     }
     case WM_PAINT:
       if (state) {
-        Paint(window, *state);
+        PaintText(window, state->font, RGB(0, 0, 0),
+                  DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOCLIP);
         return 0;
       }
       break;
@@ -67,7 +51,7 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       return 1;  // painted whole in WM_PAINT
     case kFeedbackMessage:
       if (state && state->onFeedback) {
-        RunHandler([&] {
+        ui::RunHandler([&] {
           state->onFeedback(static_cast<std::int32_t>(wParam), static_cast<std::int32_t>(lParam));
         });
       }

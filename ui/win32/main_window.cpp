@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
+#include "ui/handlers.h"
 #include "ui/win32/gbk.h"
-#include "ui/win32/guarded.h"
 #include "ui/win32/hyperlink.h"
 #include "ui/win32/keyboard.h"
 #include "ui/win32/label.h"
@@ -237,27 +237,11 @@ void MainWindow::Bind(ClickControl& clickControl) {
 }
 
 void MainWindow::RaiseClicked(ControlId id) {
-  if (!clickControl_) return;
-  RunHandler([&] {
-    switch (id) {
-      case ControlId::选择框1:
-        clickControl_->OnCountLimitClicked();
-        break;
-      case ControlId::选择框2:
-        clickControl_->OnTimeLimitClicked();
-        break;
-      case ControlId::鼠标3:
-        clickControl_->OnLocateModeClicked();
-        break;
-      default:
-        break;  // no other control has a clicked handler
-    }
-  });
+  if (clickControl_) ui::RaiseClicked(*clickControl_, id);
 }
 
 void MainWindow::RaiseKeyDown(ControlId id, std::int32_t keyCode, std::int32_t modifierMask) {
-  if (!clickControl_ || id != ControlId::编辑框4) return;
-  RunHandler([&] { clickControl_->CapturePosition(keyCode, modifierMask); });
+  if (clickControl_) ui::RaiseKeyDown(*clickControl_, id, keyCode, modifierMask);
 }
 
 LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

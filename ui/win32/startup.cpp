@@ -11,14 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "ui/win32/guarded.h"
 #include "ui/exit_routines.h"
+#include "ui/handlers.h"
 #include "ui/win32/keyboard.h"
 
 namespace velmora::win32 {
 namespace {
 
-bool handlersStopped = false;
 ProgramState* runningState = nullptr;
 
 void OnProgramExit() {
@@ -45,11 +44,8 @@ void EnterProgramFolder() {
 
 }  // namespace
 
-bool HandlersStopped() { return handlersStopped; }
-void StopHandlers() { handlersStopped = true; }
-
 void EndProgram(int exitCode) {
-  StopHandlers();
+  ui::StopHandlers();
   ui::RunExitRoutines();
   OleUninitialize();
   ExitProcess(static_cast<UINT>(exitCode));
@@ -79,13 +75,13 @@ int RunProgram(HINSTANCE instance, const ProgramAddresses& addresses, CreatedHan
   auto program = std::make_unique<Program>(instance, addresses);
   runningState = &program->state;
   // Runs while the window is still invisible; it may end the program.
-  if (onCreated) RunHandler([&] { onCreated(*program); });
+  if (onCreated) ui::RunHandler([&] { onCreated(*program); });
   if (HWND window = program->window.Handle()) ShowWindow(window, SW_SHOW);
 
   int exitCode = 0;
   if (program->window.Handle()) exitCode = RunMessageLoop(program->window);
 
-  StopHandlers();
+  ui::StopHandlers();
   ui::RunExitRoutines();
   runningState = nullptr;
   program.reset();

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/win32/guarded.h"
+#include "ui/handlers.h"
 
 namespace velmora::win32 {
 namespace {
@@ -39,7 +39,7 @@ LRESULT CALLBACK TimerWindow::Procedure(HWND window, UINT message, WPARAM wParam
     const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
     auto* self = reinterpret_cast<TimerWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     // A tick already queued when the timer was stopped is not an event.
-    if (self && self->period_ > 0 && self->onPeriodic) RunHandler(self->onPeriodic);
+    if (self && self->period_ > 0 && self->onPeriodic) ui::RunHandler(self->onPeriodic);
     return result;
   }
   if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
