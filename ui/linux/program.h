@@ -22,7 +22,7 @@ struct Program {
   Program(X11Connection& x11, const ProgramAddresses& addresses)
       : addresses(addresses),
         window(addresses.homepage),
-        port(window, x11),
+        port(window, &x11),
         mouse(x11),
         hotkeys(x11) {
     window.Bind(clickControl);

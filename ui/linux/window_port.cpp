@@ -86,7 +86,8 @@ void QtWindowPort::SetCaption(const Text& caption) {
 void QtWindowPort::SetStatusText(const Text& text) {
   const QString shown = GbkToQString(text);
   window_.SetStatus(shown);
-  Display* display = x11_.display();
+  if (!x11_) return;
+  Display* display = x11_->display();
   static const Atom property = XInternAtom(display, "_VELMORA_STATUS", False);
   static const Atom utf8Type = XInternAtom(display, "UTF8_STRING", False);
   const QByteArray utf8 = shown.toUtf8();

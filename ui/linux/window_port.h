@@ -9,7 +9,8 @@ namespace velmora::linux_ui {
 // The click control's view of the Qt window.
 class QtWindowPort final : public WindowPort {
  public:
-  QtWindowPort(MainWindow& window, X11Connection& x11) : window_(window), x11_(x11) {}
+  // Without an X11 connection the status is shown but not published.
+  QtWindowPort(MainWindow& window, X11Connection* x11) : window_(window), x11_(x11) {}
 
   bool IsTicked(Control control) override;
   void SetTicked(Control control, bool ticked) override;
@@ -27,7 +28,7 @@ class QtWindowPort final : public WindowPort {
 
  private:
   MainWindow& window_;
-  X11Connection& x11_;
+  X11Connection* x11_;
 };
 
 // A modal box with the button values of the Windows program: OK 0, Yes 5,

@@ -1,0 +1,191 @@
+// The Qt window on Qt's offscreen platform: no display needed.
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "tests/core/fakes.h"
+#include "ui/linux/gbk.h"
+#include "ui/linux/main_window.h"
+#include "ui/linux/window_port.h"
+
+namespace velmora::linux_ui {
+namespace {
+
+using ui::ControlDescription;
+using ui::ControlKind;
+
+class LinuxWindowTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "linux_window_tests";
+    static char* argv[] = {name, nullptr};
+    // Never destroyed: Qt's own statics may already be gone at process exit.
+    static QApplication* application = new QApplication(argc, argv);
+    (void)application;
+  }
+
+  LinuxWindowTest() {
+    state.programName = "Velmora";
+    state.hotkeyId = 33001;
+    window.Bind(control);
+    window.show();
+    window.activateWindow();
+    (void)QTest::qWaitForWindowActive(&window);
+  }
+
+  QWidget* Widget(ControlId id) { return window.Widget(id); }
+
+  testing::EventLog log;
+  testing::FakeMouse mouse{log};
+  ProgramState state;
+  MainWindow window{"http://127.0.0.1:9/"};
+  QtWindowPort port{window, nullptr};
+  ClickControl control{port, mouse, state};
+};
+
+TEST_F(LinuxWindowTest, ControlsStandAsDescribed) {
+  for (const ControlDescription& d : ui::Controls()) {
+    SCOPED_TRACE(d.name);
+    QWidget* widget = Widget(d.id);
+    if (d.kind == ControlKind::Timer) {
+      EXPECT_EQ(widget, nullptr);
+      continue;
+    }
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->parentWidget(), d.insideGroup ? Widget(ControlId::分组框1) : &window);
+    EXPECT_EQ(widget->isVisibleTo(&window), d.visible);
+    EXPECT_EQ(widget->focusPolicy() != Qt::NoFocus, d.tabStop);
+    if (d.kind != ControlKind::StatusBar) {
+      EXPECT_EQ(widget->x(), d.left);
+      EXPECT_EQ(widget->y(), d.top);
+      EXPECT_EQ(widget->width(), d.width);
+      EXPECT_GE(widget->height(), d.height);
+    }
+    switch (d.kind) {
+      case ControlKind::CheckBox:
+      case ControlKind::RadioButton:
+        EXPECT_EQ(QStringToGbk(window.Button(d.id)->text()), d.text);
+        EXPECT_EQ(window.Button(d.id)->isChecked(), d.ticked);
+        break;
+      case ControlKind::Edit:
+        EXPECT_EQ(QStringToGbk(window.Edit(d.id)->text()), d.text);
+        EXPECT_EQ(window.Edit(d.id)->isReadOnly(), d.readOnly);
+        break;
+      case ControlKind::Label:
+        EXPECT_EQ(QStringToGbk(static_cast<QLabel*>(widget)->text()), d.text);
+        break;
+      case ControlKind::MultiLineEdit: {
+        // The text box keeps line breaks as LF.
+        Text usage = ui::UsageText();
+        for (std::size_t at; (at = usage.find("\r\n")) != Text::npos;) usage.erase(at, 1);
+        EXPECT_EQ(QStringToGbk(static_cast<QPlainTextEdit*>(widget)->toPlainText()), usage);
+        break;
+      }
+      default:
+        break;
+    }
+  }
+  EXPECT_EQ(window.width(), 318);
+  EXPECT_EQ(window.height(), 325);
+}
+
+TEST_F(LinuxWindowTest, SameTimerPeriodKeepsThePhaseAndNegativeStops) {
+  int ticks = 0;
+  window.TimerOf(Timer::时钟1).onPeriodic = [&] { ++ticks; };
+  port.SetTimerPeriod(Timer::时钟1, 200);
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < 1500) {
+    port.SetTimerPeriod(Timer::时钟1, 200);  // restarting each time would never tick
+    QTest::qWait(50);
+  }
+  EXPECT_GE(ticks, 3);
+  port.SetTimerPeriod(Timer::时钟1, -5);
+  EXPECT_EQ(port.GetTimerPeriod(Timer::时钟1), 0);
+  const int stoppedAt = ticks;
+  QTest::qWait(400);
+  EXPECT_EQ(ticks, stoppedAt);
+}
+
+TEST_F(LinuxWindowTest, SetTickedRaisesNoClickedHandlerWhereAClickDoes) {
+  QTest::mouseClick(window.Button(ControlId::选择框2), Qt::LeftButton);
+  EXPECT_TRUE(port.IsTicked(Control::选择框2));
+  EXPECT_FALSE(port.IsTicked(Control::选择框1));
+  port.SetTicked(Control::选择框1, true);
+  EXPECT_TRUE(port.IsTicked(Control::选择框1));
+  EXPECT_TRUE(port.IsTicked(Control::选择框2));
+}
+
+TEST_F(LinuxWindowTest, TypingStopsAtFiveCharactersButSetTextDoesNot) {
+  port.SetText(Control::编辑框3, "123456789");
+  EXPECT_EQ(port.GetText(Control::编辑框3), "123456789");
+  port.SetText(Control::编辑框3, "1234");
+  QLineEdit* edit = window.Edit(ControlId::编辑框3);
+  edit->setFocus();
+  edit->end(false);
+  QTest::keyClicks(edit, "56");
+  EXPECT_EQ(port.GetText(Control::编辑框3), "12345");
+}
+
+TEST_F(LinuxWindowTest, LockedSettingsTakeNoClicks) {
+  port.SetSettingsEnabled(false);
+  QTest::mouseClick(window.Button(ControlId::鼠标2), Qt::LeftButton);
+  EXPECT_FALSE(port.IsTicked(Control::鼠标2));
+  port.SetSettingsEnabled(true);
+  QTest::mouseClick(window.Button(ControlId::鼠标2), Qt::LeftButton);
+  EXPECT_TRUE(port.IsTicked(Control::鼠标2));
+  EXPECT_FALSE(port.IsTicked(Control::鼠标1));
+}
+
+TEST_F(LinuxWindowTest, RightArrowChoosesTheLocateModeAndRaisesItsClick) {
+  window.Button(ControlId::鼠标2)->setChecked(true);
+  window.Button(ControlId::鼠标2)->setFocus();
+  QTest::keyClick(window.Button(ControlId::鼠标2), Qt::Key_Right);
+  EXPECT_TRUE(port.IsTicked(Control::鼠标3));
+  EXPECT_FALSE(port.IsTicked(Control::鼠标2));
+  EXPECT_EQ(QApplication::focusWidget(), window.Button(ControlId::鼠标3));
+}
+
+TEST_F(LinuxWindowTest, SpaceBarInThePositionBoxCaptures) {
+  mouse.cursor = {812, 430};
+  window.Edit(ControlId::编辑框4)->setFocus();
+  QTest::keyClick(window.Edit(ControlId::编辑框4), Qt::Key_Space, Qt::ShiftModifier);
+  EXPECT_EQ(port.GetText(Control::编辑框4), "X:812 Y:430");
+  EXPECT_EQ(state.capturedX, 812);
+}
+
+TEST_F(LinuxWindowTest, TabRingFollowsTheDescription) {
+  const std::vector<QWidget*> ring = window.TabRing();
+  const std::vector<ControlId> order{ControlId::编辑框2, ControlId::鼠标1,   ControlId::鼠标2,
+                                     ControlId::编辑框1, ControlId::编辑框3, ControlId::选择框1,
+                                     ControlId::鼠标3,   ControlId::编辑框4, ControlId::鼠标4,
+                                     ControlId::选择框2, ControlId::编辑框5};
+  ASSERT_EQ(ring.size(), order.size());
+  for (std::size_t i = 0; i < order.size(); ++i) EXPECT_EQ(ring[i], Widget(order[i])) << i;
+  port.SetSettingsEnabled(false);
+  EXPECT_EQ(window.TabRing(), std::vector<QWidget*>{Widget(ControlId::编辑框2)});
+}
+
+TEST(KeyCodes, QtKeysBecomeVirtualKeyCodes) {
+  EXPECT_EQ(KeyCodeOf(Qt::Key_Space, false), 32);
+  EXPECT_EQ(KeyCodeOf(Qt::Key_5, true), 53);
+  EXPECT_EQ(KeyCodeOf(Qt::Key_Minus, true), 189);
+  EXPECT_EQ(KeyCodeOf(Qt::Key_D, false), 68);
+  EXPECT_EQ(ModifierMaskOf(Qt::Key_Space, Qt::ShiftModifier), 2);
+  EXPECT_EQ(ModifierMaskOf(Qt::Key_Shift, Qt::ShiftModifier), 0);
+  EXPECT_EQ(ModifierMaskOf(Qt::Key_A, Qt::ControlModifier | Qt::AltModifier), 5);
+}
+
+}  // namespace
+}  // namespace velmora::linux_ui
