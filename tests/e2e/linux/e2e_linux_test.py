@@ -181,6 +181,19 @@ class ClickRuns(LinuxTest):
         self.assertEqual({p[1:] for p in presses}, {TARGET_CENTRE})
         self.assertEqual(self.status(), "定位点击 速度:100 毫秒 第 5 次")
 
+    def test_locate_mode_without_a_position_warns_and_clicks_nothing(self):
+        self.wait_shown()
+        self.click_control("mode3")
+        move_mouse(*TARGET_CENTRE)
+        keys("alt+d")
+        box = wait_until(lambda: visible_window("^警告:$"), 20)
+        self.assertTrue(box, "no warning appeared")
+        self.assertEqual(self.caption(), "Velmora - 已停止")
+        run("xdotool", "windowfocus", "--sync", box)
+        keys("Return")
+        self.assertTrue(wait_until(lambda: visible_window("^警告:$") is None, 10))
+        self.assertEqual(self.target.presses(), [])
+
     def test_time_limit_ends_the_run_by_itself(self):
         self.wait_shown()
         self.click_control("timelimit")
