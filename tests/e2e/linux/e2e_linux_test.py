@@ -260,6 +260,19 @@ class DeclinedOffer(LinuxTest):
         self.assertEqual(e2e_support.opened_pages(WORK), [])
 
 
+class WithoutX11(unittest.TestCase):
+    def test_says_what_it_needs_in_one_line_and_exits_non_zero(self):
+        for extra in ({}, {"WAYLAND_DISPLAY": "wayland-0"}):
+            env = {k: v for k, v in ENV.items() if k != "DISPLAY"}
+            env.update(extra)
+            result = subprocess.run([str(Path(ARGS.bin) / "velmora_e2e")], env=env,
+                                    capture_output=True, timeout=30)
+            self.assertEqual(result.returncode, 2)
+            lines = result.stderr.decode().strip().split("\n")
+            self.assertEqual(len(lines), 1, lines)
+            self.assertIn("X11", lines[0])
+
+
 def setUpModule():
     global WORK, XVFB
     WORK = Path(tempfile.mkdtemp(prefix="velmora-e2e-linux-"))
