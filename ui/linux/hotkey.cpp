@@ -58,7 +58,9 @@ GlobalHotkeys::GlobalHotkeys(X11Connection& x11) : x11_(x11) {
   // Other calls on the connection may read key events into Xlib's queue
   // without the socket signalling again; look there before the loop sleeps.
   if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
-    connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] { DrainEvents(); });
+    connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] {
+      if (XEventsQueued(x11_.display(), QueuedAlready) > 0) DrainEvents();
+    });
   }
   // Holding the keys repeats the hotkey, as on Windows; no synthetic releases.
   Bool supported = False;
