@@ -21,3 +21,13 @@ function(velmora_defaults target)
     target_link_options(${target} PUBLIC -fsanitize=address,undefined)
   endif()
 endfunction()
+
+# The addresses header for a build that talks to a server of the tests' own
+# on 127.0.0.1:port, written to configDir/velmora/build_config.h.
+function(velmora_configure_local_addresses configDir port)
+  set(VELMORA_UPDATE_HOST "127.0.0.1:${port}")
+  set(VELMORA_ERROR_PAGE "http://127.0.0.1:${port}/error.html")
+  set(VELMORA_HOMEPAGE "http://127.0.0.1:${port}/home.html")
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/build_config.h.in
+                 ${configDir}/velmora/build_config.h @ONLY)
+endfunction()
