@@ -10,11 +10,6 @@
 namespace velmora {
 namespace {
 
-// Generous enough for a slow server, short enough that start-up never hangs
-// for long on a dead one.
-constexpr long kConnectTimeoutSeconds = 10;
-constexpr long kTransferTimeoutSeconds = 30;
-
 struct CurlLibrary {
   CurlLibrary() { curl_global_init(CURL_GLOBAL_DEFAULT); }
   ~CurlLibrary() { curl_global_cleanup(); }
@@ -43,6 +38,8 @@ size_t AppendToBody(char* data, size_t size, size_t count, void* target) noexcep
 
 class CurlWebFetch final : public WebFetch {
  public:
+  explicit CurlWebFetch(const FetchLimits& limits) : limits_(limits) {}
+
   ByteString ReadWebBytes(const Text& address) override {
     if (address.empty()) return {};
     try {
@@ -53,7 +50,7 @@ class CurlWebFetch final : public WebFetch {
   }
 
  private:
-  static ByteString Read(const Text& address) {
+  ByteString Read(const Text& address) const {
     static CurlLibrary library;
     std::unique_ptr<CURL, CurlEasyDeleter> curl(curl_easy_init());
     if (!curl) return {};
@@ -77,23 +74,29 @@ class CurlWebFetch final : public WebFetch {
     curl_easy_setopt(handle, CURLOPT_IGNORE_CONTENT_LENGTH, 1L);
     curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(handle, CURLOPT_MAXREDIRS, 5L);
+    curl_easy_setopt(handle, CURLOPT_MAXREDIRS, limits_.redirects);
     curl_easy_setopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
-    curl_easy_setopt(handle, CURLOPT_TIMEOUT, kTransferTimeoutSeconds);
+    curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS, limits_.connectMilliseconds);
+    curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, limits_.wholeExchangeMilliseconds);
     curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 1L);
     curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &AppendToBody);
     curl_easy_setopt(handle, CURLOPT_WRITEDATA, &body);
     // The status code is never looked at: an error page's body is a body. A
-    // transfer that breaks off leaves what arrived before it.
-    curl_easy_perform(handle);
+    // transfer that breaks off or runs out of time leaves what arrived before
+    // it; a redirect that may not be followed leaves nothing.
+    const CURLcode result = curl_easy_perform(handle);
+    if (result == CURLE_TOO_MANY_REDIRECTS || result == CURLE_UNSUPPORTED_PROTOCOL) return {};
     return body;
   }
+
+  FetchLimits limits_;
 };
 
 }  // namespace
 
-std::unique_ptr<WebFetch> MakePlatformWebFetch() { return std::make_unique<CurlWebFetch>(); }
+std::unique_ptr<WebFetch> MakePlatformWebFetch(const FetchLimits& limits) {
+  return std::make_unique<CurlWebFetch>(limits);
+}
 
 }  // namespace velmora

@@ -1,6 +1,7 @@
 #include "update/update_check.h"
 
 #include "update/marker_extraction.h"
+#include "update/web_address.h"
 
 namespace velmora {
 namespace {
@@ -14,21 +15,14 @@ Text Field(const Text& reply, const Text& name) {
   return ExtractBetween(reply, "<!--" + name + "-->", "<!--" + name + "end-->", 0, false);
 }
 
-bool StartsWithIgnoringCase(const Text& text, const Text& prefix) {
-  if (text.size() < prefix.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i) {
-    char c = text[i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != prefix[i]) return false;
-  }
-  return true;
+// The reply comes over plain HTTP and the program runs elevated: a program,
+// a file share or an address that could smuggle arguments to the browser is
+// never handed to the shell.
+void OpenIfWebAddress(UpdateShell& shell, const Text& address) {
+  if (IsOpenableWebAddress(address)) shell.OpenWebPage(address);
 }
 
-// The reply comes over plain HTTP and the program runs elevated: anything
-// but a web address (a program, a file share) is never handed to the shell.
-void OpenIfWebAddress(UpdateShell& shell, const Text& address) {
-  if (IsWebAddress(address)) shell.OpenWebPage(address);
-}
+const Text kEllipsis = "…";
 
 }  // namespace
 
@@ -36,13 +30,39 @@ Text UpdateQueryAddress(const Text& updateHost, const Text& productCode) {
   return "http://" + updateHost + "/client/api.asp?code=" + productCode;
 }
 
-bool IsWebAddress(const Text& address) {
-  return StartsWithIgnoringCase(address, "http://") || StartsWithIgnoringCase(address, "https://");
+bool IsReservedHostName(const Text& updateHost) {
+  Text name = updateHost.substr(0, updateHost.find(':'));
+  for (char& c : name) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  if (name.ends_with('.')) name.pop_back();  // the root's dot
+  name.insert(0, ".");
+  return name.ends_with(".example") || name.ends_with(".invalid");
+}
+
+Text ShortenForDisplay(const Text& text, std::size_t maxBytes, std::size_t maxLines) {
+  std::size_t end = 0;
+  std::size_t lines = 1;
+  std::size_t previousWidth = 0;
+  while (end < text.size()) {
+    // A byte of 0x80 or above starts a two-byte character.
+    const std::size_t width = static_cast<unsigned char>(text[end]) >= 0x80 ? 2 : 1;
+    if (end + width > maxBytes) break;
+    if (text[end] == '\n' && ++lines > maxLines) {
+      if (previousWidth == 1 && text[end - 1] == '\r') --end;  // a line's CR goes with its LF
+      break;
+    }
+    end += width;
+    previousWidth = width;
+  }
+  if (end >= text.size()) return text;
+  return text.substr(0, end) + kEllipsis;
 }
 
 void CheckForUpdate(const Text& productCode, const Text& currentVersion, int force,
                     const Text& errorPageAddress, const Text& updateHost, WebFetch& fetch,
                     UpdateShell& shell) {
+  if (IsReservedHostName(updateHost)) return;
   const Text reply = BytesToText(fetch.ReadWebBytes(UpdateQueryAddress(updateHost, productCode)));
   const Text version = Field(reply, "ver");
   const Text downloadAddress = Field(reply, "add");
@@ -59,7 +79,10 @@ void CheckForUpdate(const Text& productCode, const Text& currentVersion, int for
 
   // Inequality, not order: an older server version is offered as well.
   const int button =
-      shell.ShowMessage("发现新版:" + version + "\r\n" + description, kMessageYesNo, "在线更新:");
+      shell.ShowMessage("发现新版:" + ShortenForDisplay(version, kMaxVersionBytes, 1) + "\r\n" +
+                            ShortenForDisplay(description, kMaxDescriptionBytes,
+                                              kMaxDescriptionLines),
+                        kMessageYesNo, "在线更新:");
   if (button == kButtonNo) {
     if (force == kForcedUpdate) shell.EndProgram(0);
     return;

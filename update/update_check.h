@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 #include "core/text.h"
 #include "update/web_fetch.h"
 
@@ -21,13 +23,23 @@ class UpdateShell {
 // "http://" + host + "/client/api.asp?code=" + product code, unencoded.
 Text UpdateQueryAddress(const Text& updateHost, const Text& productCode);
 
-// True for addresses that begin with "http://" or "https://" in any letter
-// case: the only kind the update check hands to the shell.
-bool IsWebAddress(const Text& address);
+// True for a host (or host:port) under the names reserved never to resolve,
+// ".example" and ".invalid": a build left with such a host asks no name
+// server, since a broken resolver alone could hold the window back.
+bool IsReservedHostName(const Text& updateHost);
+
+// The text cut at a character boundary to at most maxBytes bytes and maxLines
+// lines, followed by "…" where anything was cut, so that a hostile reply
+// cannot make a box larger than the screen.
+Text ShortenForDisplay(const Text& text, std::size_t maxBytes, std::size_t maxLines);
+inline constexpr std::size_t kMaxDescriptionBytes = 2000;
+inline constexpr std::size_t kMaxDescriptionLines = 30;
+inline constexpr std::size_t kMaxVersionBytes = 64;
 
 // Asks the update server about productCode and acts on the reply: goes on
 // silently, reports a server error and ends, or offers the new version.
-// Returns only where the program goes on.
+// Returns only where the program goes on. Only addresses that pass
+// IsOpenableWebAddress are ever opened.
 void CheckForUpdate(const Text& productCode, const Text& currentVersion, int force,
                     const Text& errorPageAddress, const Text& updateHost, WebFetch& fetch,
                     UpdateShell& shell);

@@ -20,8 +20,17 @@ class WebFetch {
   virtual ByteString ReadWebBytes(const Text& address) = 0;
 };
 
+// What one fetch may take, the same in both implementations: a dead or slow
+// server, or one that redirects without end, cannot hold start-up back for
+// longer than this.
+struct FetchLimits {
+  long connectMilliseconds = 10'000;
+  long wholeExchangeMilliseconds = 30'000;  // slow bodies included
+  long redirects = 5;                       // to http or https only
+};
+
 // WinINet on Windows, libcurl elsewhere.
-std::unique_ptr<WebFetch> MakePlatformWebFetch();
+std::unique_ptr<WebFetch> MakePlatformWebFetch(const FetchLimits& limits = {});
 
 // Request values both implementations send.
 inline constexpr char kFetchUserAgent[] = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";

@@ -7,6 +7,7 @@
 
 #include <wininet.h>
 
+#include "update/web_address.h"
 #include "update/web_fetch.h"
 
 namespace velmora {
@@ -94,7 +95,63 @@ DWORD PieceSize(HINTERNET request) {
   return static_cast<DWORD>(std::min<unsigned long long>(length + 1, kLargestPiece));
 }
 
-ByteString Read(const Text& address) {
+// Milliseconds since the system started; a deadline is a point on this clock.
+using Deadline = ULONGLONG;
+
+Deadline DeadlineAfter(long milliseconds) {
+  return GetTickCount64() + static_cast<ULONGLONG>(std::max(milliseconds, 0L));
+}
+
+bool Passed(Deadline deadline) { return GetTickCount64() >= deadline; }
+
+// Milliseconds left until the deadline, at least 1 so that WinINet never
+// reads 0 as "no time-out".
+DWORD RemainingMilliseconds(Deadline deadline) {
+  const ULONGLONG now = GetTickCount64();
+  return now >= deadline ? 1 : static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, MAXDWORD));
+}
+
+void SetTimeout(HINTERNET handle, DWORD option, DWORD milliseconds) {
+  InternetSetOptionA(handle, option, &milliseconds, sizeof milliseconds);
+}
+
+bool IsRedirect(DWORD status) {
+  return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+DWORD StatusCode(HINTERNET request) {
+  DWORD status = 0;
+  DWORD size = sizeof status;
+  if (!HttpQueryInfoA(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size,
+                      nullptr)) {
+    return 0;
+  }
+  return status;
+}
+
+// The address a redirect leads to, resolved against the address asked for;
+// empty when the response names none or names one too long to follow.
+Text RedirectTarget(HINTERNET request, const Text& from) {
+  std::string location(kCanonicalBufferBytes, '\0');
+  DWORD size = static_cast<DWORD>(location.size());
+  if (!HttpQueryInfoA(request, HTTP_QUERY_LOCATION, location.data(), &size, nullptr)) return {};
+  location.resize(size);
+  std::string target(kCanonicalBufferBytes, '\0');
+  size = static_cast<DWORD>(target.size());
+  if (!InternetCombineUrlA(from.c_str(), location.c_str(), target.data(), &size, ICU_NO_ENCODE)) {
+    return {};
+  }
+  target.resize(size);
+  return target;
+}
+
+// One exchange: the request sent and its headers received. Null on failure.
+struct Exchange {
+  InternetHandle connection;
+  InternetHandle request;  // declared last: closed before the connection
+};
+
+Exchange Send(const Text& address, const FetchLimits& limits, Deadline deadline) {
   std::string canonical;
   if (!Canonicalize(address, canonical)) return {};
   AddressParts parts;
@@ -105,10 +162,12 @@ ByteString Read(const Text& address) {
     session.reset(InternetOpenA(kFetchUserAgent, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
     if (!session) return {};
   }
-  InternetHandle connection(InternetConnectA(static_cast<HINTERNET>(session.get()), parts.host,
+  Exchange exchange;
+  exchange.connection.reset(InternetConnectA(static_cast<HINTERNET>(session.get()), parts.host,
                                              parts.port, parts.user, parts.password,
                                              INTERNET_SERVICE_HTTP, 0, 0));
-  if (!connection) return {};
+  if (!exchange.connection) return {};
+  HINTERNET connection = static_cast<HINTERNET>(exchange.connection.get());
 
   // The system's own proxy configuration applies to every request.
   INTERNET_PROXY_INFO proxy{};
@@ -116,53 +175,88 @@ ByteString Read(const Text& address) {
   InternetSetOptionA(static_cast<HINTERNET>(session.get()), INTERNET_OPTION_PROXY, &proxy,
                      sizeof proxy);
   char emptyCredential[] = "";
-  InternetSetOptionA(static_cast<HINTERNET>(connection.get()), INTERNET_OPTION_PROXY_USERNAME,
-                     emptyCredential, 1);
-  InternetSetOptionA(static_cast<HINTERNET>(connection.get()), INTERNET_OPTION_PROXY_PASSWORD,
-                     emptyCredential, 1);
+  InternetSetOptionA(connection, INTERNET_OPTION_PROXY_USERNAME, emptyCredential, 1);
+  InternetSetOptionA(connection, INTERNET_OPTION_PROXY_PASSWORD, emptyCredential, 1);
 
   const std::string path = WithoutFragment(parts.path);
   const char* acceptTypes[] = {"Accept: */* \r\n", nullptr};
-  InternetHandle request(HttpOpenRequestA(static_cast<HINTERNET>(connection.get()), "GET",
-                                          path.c_str(), "HTTP/1.0", nullptr, acceptTypes,
-                                          INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, 0));
-  if (!request) return {};
+  // Redirects are followed here, not by WinINet, which knows no limit.
+  exchange.request.reset(HttpOpenRequestA(
+      connection, "GET", path.c_str(), "HTTP/1.0", nullptr, acceptTypes,
+      INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_NO_AUTO_REDIRECT, 0));
+  if (!exchange.request) return {};
+  HINTERNET request = static_cast<HINTERNET>(exchange.request.get());
+  const DWORD left = RemainingMilliseconds(deadline);
+  SetTimeout(request, INTERNET_OPTION_CONNECT_TIMEOUT,
+             std::min<DWORD>(left, static_cast<DWORD>(std::max(limits.connectMilliseconds, 1L))));
+  SetTimeout(request, INTERNET_OPTION_SEND_TIMEOUT, left);
+  SetTimeout(request, INTERNET_OPTION_RECEIVE_TIMEOUT, left);
   static const char kExtraHeaders[] = "Accept: */*\r\n\r\n";
-  if (!HttpSendRequestA(static_cast<HINTERNET>(request.get()), kExtraHeaders,
-                        sizeof kExtraHeaders - 1, nullptr, 0)) {
-    return {};
-  }
+  if (!HttpSendRequestA(request, kExtraHeaders, sizeof kExtraHeaders - 1, nullptr, 0)) return {};
+  return exchange;
+}
 
-  const DWORD piece = PieceSize(static_cast<HINTERNET>(request.get()));
+// Reads the body until its end, a failure, kMaxBodyBytes or the deadline.
+// Each wait for data is bounded by the time left, so a server that trickles
+// cannot stretch the exchange.
+ByteString ReadBody(HINTERNET request, Deadline deadline) {
+  const DWORD piece = PieceSize(request);
   std::vector<char> buffer(piece);
   ByteString body;
-  for (;;) {
+  while (body.size() < kMaxBodyBytes && !Passed(deadline)) {
+    SetTimeout(request, INTERNET_OPTION_RECEIVE_TIMEOUT, RemainingMilliseconds(deadline));
+    DWORD available = 0;
+    if (!InternetQueryDataAvailable(request, &available, 0, 0) || available == 0) break;
     DWORD received = 0;
-    if (!InternetReadFile(static_cast<HINTERNET>(request.get()), buffer.data(), piece, &received) ||
+    if (!InternetReadFile(request, buffer.data(), std::min(available, piece), &received) ||
         received == 0) {
       break;
     }
-    const size_t kept = std::min<size_t>(received, kMaxBodyBytes - body.size());
-    body.append(buffer.data(), kept);
-    if (body.size() == kMaxBodyBytes) break;
+    body.append(buffer.data(), std::min<size_t>(received, kMaxBodyBytes - body.size()));
   }
-  return body;  // the request handle closes before the connection's
+  return body;
+}
+
+ByteString Read(Text address, const FetchLimits& limits) {
+  const Deadline deadline = DeadlineAfter(limits.wholeExchangeMilliseconds);
+  for (int redirects = 0;; ++redirects) {
+    const Exchange exchange = Send(address, limits, deadline);
+    if (!exchange.request) return {};
+    HINTERNET request = static_cast<HINTERNET>(exchange.request.get());
+    if (IsRedirect(StatusCode(request))) {
+      Text target = RedirectTarget(request, address);
+      if (!target.empty()) {
+        // Too many, or to anything but the web: nothing at all.
+        if (redirects == limits.redirects || !HasWebScheme(target)) return {};
+        address = std::move(target);
+        continue;
+      }
+    }
+    return ReadBody(request, deadline);
+  }
 }
 
 class WinInetWebFetch final : public WebFetch {
  public:
+  explicit WinInetWebFetch(const FetchLimits& limits) : limits_(limits) {}
+
   ByteString ReadWebBytes(const Text& address) override {
     if (address.empty()) return {};
     try {
-      return Read(address);
+      return Read(address, limits_);
     } catch (...) {
       return {};  // no read buffer to be had
     }
   }
+
+ private:
+  FetchLimits limits_;
 };
 
 }  // namespace
 
-std::unique_ptr<WebFetch> MakePlatformWebFetch() { return std::make_unique<WinInetWebFetch>(); }
+std::unique_ptr<WebFetch> MakePlatformWebFetch(const FetchLimits& limits) {
+  return std::make_unique<WinInetWebFetch>(limits);
+}
 
 }  // namespace velmora

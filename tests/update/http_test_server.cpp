@@ -62,7 +62,8 @@ bool Readable(std::intptr_t s, int milliseconds) {
 
 }  // namespace
 
-HttpTestServer::HttpTestServer(std::string rawResponse) : response_(std::move(rawResponse)) {
+HttpTestServer::HttpTestServer(std::string rawResponse, Pacing pacing)
+    : response_(std::move(rawResponse)), pacing_(pacing) {
   listener_ = ListenOnLoopback(port_);
   thread_ = std::thread([this] { Serve(); });
 }
@@ -110,13 +111,31 @@ void HttpTestServer::Answer(std::intptr_t client) {
     std::lock_guard lock(mutex_);
     requests_.push_back(request);
   }
+  const std::size_t burst = std::min(pacing_.burstBytes, response_.size());
+  bool open = Send(client, response_.data(), burst);
+  for (std::size_t i = burst; open && i < response_.size() && !stopping_; ++i) {
+    PauseUnlessStopping(pacing_.betweenLaterMilliseconds);
+    open = Send(client, response_.data() + i, 1);
+  }
+  while (pacing_.holdOpen && !stopping_) PauseUnlessStopping(20);
+}
+
+bool HttpTestServer::Send(std::intptr_t client, const char* data, std::size_t size) {
   std::size_t sent = 0;
-  while (sent < response_.size() && !stopping_) {
-    const auto chunk =
-        send(client, response_.data() + sent,
-             static_cast<int>(std::min<std::size_t>(response_.size() - sent, 65536)), kSendFlags);
-    if (chunk <= 0) break;
+  while (sent < size && !stopping_) {
+    const auto chunk = send(client, data + sent,
+                            static_cast<int>(std::min<std::size_t>(size - sent, 65536)), kSendFlags);
+    if (chunk <= 0) return false;
     sent += static_cast<std::size_t>(chunk);
+  }
+  return sent == size;
+}
+
+void HttpTestServer::PauseUnlessStopping(int milliseconds) {
+  // In short steps, so that a stopping server does not wait out the pause.
+  constexpr int kStep = 20;
+  for (int waited = 0; waited < milliseconds && !stopping_; waited += kStep) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(std::min(kStep, milliseconds - waited)));
   }
 }
 

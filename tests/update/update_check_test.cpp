@@ -136,6 +136,19 @@ INSTANTIATE_TEST_SUITE_P(
                      5,
                      1,
                      {"box 在线更新:|4|发现新版:2\r\n", "end 0"}},
+        // An address that would reach the browser's command line as several
+        // arguments is refused, and so is one too long for the shell.
+        DecisionCase{"QuoteInAddressNotOpened",
+                     "<!--ver-->2<!--verend--><!--add-->http://127.0.0.1/a\" --arg \"b<!--addend-->",
+                     5,
+                     1,
+                     {"box 在线更新:|4|发现新版:2\r\n", "end 0"}},
+        DecisionCase{"GiantAddressNotOpened",
+                     "<!--ver-->2<!--verend--><!--add-->http://dl.test/" + std::string(100000, 'a') +
+                         "<!--addend-->",
+                     5,
+                     1,
+                     {"box 在线更新:|4|发现新版:2\r\n", "end 0"}},
         DecisionCase{"EmptyAddressNotOpened",
                      "<!--ver-->2<!--verend-->",
                      5,
@@ -156,14 +169,74 @@ TEST(BytesToText, StopsAtTheFirstNul) {
   EXPECT_EQ(BytesToText("abc"), "abc");
 }
 
-TEST(IsWebAddress, OnlyHttpAndHttps) {
-  for (const char* yes : {"http://a", "https://a", "HtTp://a", "HTTPS://"}) {
-    EXPECT_TRUE(IsWebAddress(yes)) << yes;
+TEST(IsReservedHostName, NamesThatNeverResolve) {
+  for (const char* reserved : {"update.velmora.example", "update.velmora.example:8080",
+                               "UPDATE.Velmora.EXAMPLE", "x.invalid", "x.invalid.", "example"}) {
+    EXPECT_TRUE(IsReservedHostName(reserved)) << reserved;
   }
-  for (const char* no : {"", "http:/a", "ftp://a", " http://a", "httpx://a", "mailto:x",
-                         "javascript:alert(1)", "C:\\x.exe"}) {
-    EXPECT_FALSE(IsWebAddress(no)) << no;
+  for (const char* real : {"127.0.0.1:8080", "update.velmora.com", "example.com",
+                           "notexample", "x.example.org", "[::1]:80", ""}) {
+    EXPECT_FALSE(IsReservedHostName(real)) << real;
   }
+}
+
+TEST(CheckForUpdate, AnErrorPageThatFailsTheAddressRuleIsNotOpened) {
+  for (const char* errorPage : {"", "C:\\Windows\\notepad.exe", "http://maker.test/a b",
+                                "file:///C:/x.html"}) {
+    RecordingPorts ports;
+    ports.reply = "<!--ver-->Error<!--verend-->";
+    CheckForUpdate("10022", "1.0.0.1", 1, errorPage, kHost, ports, ports);
+    EXPECT_EQ(ports.log, (Log{"fetch http://127.0.0.1:8080/client/api.asp?code=10022",
+                              "box 消息|48|发生错误 ", "end 0"}))
+        << errorPage;
+  }
+}
+
+TEST(CheckForUpdate, AReservedHostIsNeverAsked) {
+  RecordingPorts ports;
+  ports.reply = kNewVersion;
+  CheckForUpdate("10022", "1.0.0.1", 1, kErrorPage, "update.velmora.example", ports, ports);
+  EXPECT_EQ(ports.log, Log{});
+}
+
+struct ShortenCase {
+  const char* name;
+  std::string text;
+  std::size_t maxBytes;
+  std::size_t maxLines;
+  std::string expected;
+};
+
+class ShortenForDisplayTable : public ::testing::TestWithParam<ShortenCase> {};
+
+TEST_P(ShortenForDisplayTable, CutsAtACharacterBoundary) {
+  const ShortenCase& c = GetParam();
+  EXPECT_EQ(ShortenForDisplay(c.text, c.maxBytes, c.maxLines), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ShortenForDisplayTable,
+    ::testing::Values(
+        ShortenCase{"ShortTextUnchanged", "Fixes", 10, 3, "Fixes"},
+        ShortenCase{"ExactlyAtTheLimit", "abcde", 5, 1, "abcde"},
+        ShortenCase{"OneByteOver", "abcdef", 5, 1, "abcde…"},
+        // "定位" is B6 A8 CE BB: a cut never splits a character.
+        ShortenCase{"NeverHalfACharacter", "a定位", 4, 1, "a定…"},
+        ShortenCase{"WholeCharacterFits", "a定位", 5, 1, "a定位"},
+        ShortenCase{"LinesKept", "1\r\n2\r\n3", 100, 3, "1\r\n2\r\n3"},
+        ShortenCase{"LinesCutBeforeTheLineBreak", "1\r\n2\r\n3", 100, 2, "1\r\n2…"},
+        ShortenCase{"BareLineFeeds", "1\n2\n3", 100, 1, "1…"},
+        ShortenCase{"Empty", "", 10, 1, ""}),
+    [](const ::testing::TestParamInfo<ShortenCase>& info) { return info.param.name; });
+
+TEST(CheckForUpdate, AGiantDescriptionIsCutInTheOffer) {
+  RecordingPorts ports;
+  ports.reply = "<!--ver-->2<!--verend--><!--con-->" + std::string(512 * 1024, 'x') +
+                "<!--conend-->";
+  ports.button = 6;
+  CheckForUpdate("10022", "1.0.0.1", 0, kErrorPage, kHost, ports, ports);
+  ASSERT_EQ(ports.log.size(), 2u);
+  EXPECT_EQ(ports.log[1], "box 在线更新:|4|发现新版:2\r\n" + std::string(kMaxDescriptionBytes, 'x') + "…");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <string>
 
 #include "tests/update/http_test_server.h"
@@ -67,6 +68,65 @@ INSTANTIATE_TEST_SUITE_P(
         FetchCase{"FragmentNeverSent", "HTTP/1.0 200 OK\r\nContent-Length: 2\r\n\r\nok", "ok",
                   "/client/api.asp?code=10022#top", "/client/api.asp?code=10022"}),
     [](const ::testing::TestParamInfo<FetchCase>& info) { return info.param.name; });
+
+// Short limits, so that the bounded cases run in seconds.
+const FetchLimits kShortLimits{.connectMilliseconds = 1000, .wholeExchangeMilliseconds = 2000};
+// Far above the limits: a fetch that is still going then is not bounded.
+constexpr std::time_t kGenerousBoundSeconds = 20;
+
+const std::string kTrickleHeaders = "HTTP/1.0 200 OK\r\nContent-Length: 400\r\n\r\n";
+const std::string kRedirectToSelf =
+    "HTTP/1.0 302 Found\r\nLocation: /loop\r\nContent-Length: 4\r\n\r\nloop";
+
+struct BoundCase {
+  const char* name;
+  std::string response;
+  Pacing pacing;
+  std::size_t expectedRequests;
+  std::string fullBody;  // what an unbounded fetch would return; "" for nothing
+};
+
+class ReadWebBytesBounds : public ::testing::TestWithParam<BoundCase> {};
+
+TEST_P(ReadWebBytesBounds, GivesUpInTime) {
+  const BoundCase& c = GetParam();
+  HttpTestServer server(c.response, c.pacing);
+  const std::time_t started = std::time(nullptr);
+  const ByteString body = MakePlatformWebFetch(kShortLimits)->ReadWebBytes(server.Address("/"));
+  EXPECT_LT(std::time(nullptr) - started, kGenerousBoundSeconds);
+  EXPECT_EQ(server.Requests().size(), c.expectedRequests);
+  if (c.fullBody.empty()) {
+    EXPECT_EQ(body, "");
+  } else {
+    // Part of the body arrived before the deadline, and nothing after it.
+    EXPECT_FALSE(body.empty());
+    EXPECT_LT(body.size(), c.fullBody.size());
+    EXPECT_EQ(c.fullBody.compare(0, body.size(), body), 0);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Servers, ReadWebBytesBounds,
+    ::testing::Values(
+        BoundCase{"NeverAnswers", "", Pacing{.holdOpen = true}, 1, ""},
+        BoundCase{"TricklesItsBody", kTrickleHeaders + Pattern(400),
+                  Pacing{.burstBytes = kTrickleHeaders.size() + 5,
+                         .betweenLaterMilliseconds = 50},
+                  1, Pattern(400)},
+        BoundCase{"RedirectsToItselfWithoutEnd", kRedirectToSelf, Pacing{}, 6, ""},
+        BoundCase{"RedirectsAwayFromTheWeb",
+                  "HTTP/1.0 302 Found\r\nLocation: ftp://127.0.0.1/x\r\nContent-Length: 0\r\n\r\n",
+                  Pacing{}, 1, ""}),
+    [](const ::testing::TestParamInfo<BoundCase>& info) { return info.param.name; });
+
+TEST(ReadWebBytes, FollowsARedirectToAnotherServer) {
+  HttpTestServer target("HTTP/1.0 200 OK\r\nContent-Length: 2\r\n\r\nok");
+  HttpTestServer redirecting("HTTP/1.0 301 Moved\r\nLocation: " + target.Address("/new") +
+                             "\r\nContent-Length: 0\r\n\r\n");
+  EXPECT_EQ(MakePlatformWebFetch(kShortLimits)->ReadWebBytes(redirecting.Address("/old")), "ok");
+  ASSERT_EQ(target.Requests().size(), 1u);
+  EXPECT_EQ(target.Requests().front().rfind("GET /new HTTP/1.0\r\n", 0), 0u);
+}
 
 TEST(ReadWebBytes, FailuresGiveTheEmptyByteString) {
   const auto fetch = MakePlatformWebFetch();

@@ -6,6 +6,7 @@
 
 #include "ui/handlers.h"
 #include "ui/linux/gbk.h"
+#include "update/web_address.h"
 
 namespace velmora::linux_ui {
 
@@ -44,7 +45,9 @@ void Hyperlink::leaveEvent(QEvent* event) {
 void Hyperlink::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
     ui::RunHandler([this] {
-      visited_ = QDesktopServices::openUrl(QUrl(GbkToQString(address_)));
+      // The same rule as for every address the program opens.
+      visited_ = IsOpenableWebAddress(address_) &&
+                 QDesktopServices::openUrl(QUrl(GbkToQString(address_)));
       Repaint();
     });
   }

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "ui/handlers.h"
+#include "update/web_address.h"
 #include "ui/win32/gbk.h"
 #include "ui/win32/painted_text.h"
 
@@ -38,6 +39,9 @@ bool ReadClassesRootDefault(const std::string& subkey, std::string& value) {
 }
 
 bool OpenAddress(const Text& address) {
+  // The same rule as for every address the program opens: nothing that the
+  // browser's command line could split into further arguments.
+  if (!IsOpenableWebAddress(address)) return false;
   const auto shellResult = reinterpret_cast<INT_PTR>(
       ShellExecuteW(nullptr, L"open", GbkToWide(address).c_str(), nullptr, nullptr, SW_SHOW));
   if (shellResult > 32) return true;
