@@ -14,6 +14,7 @@ constexpr double kMinutesToMilliseconds = 60000.0;
 // still ends the run after 30 clicks.
 constexpr double kCountTolerance = 1e-7;
 const Text kUnsetPosition = "定位";
+const Text kNoPeriodStatus = "间隔须为正整数毫秒";
 
 std::int32_t PeriodFromText(const Text& text, double scale = 1.0) {
   return NumberToPeriod(TextToNumber(text) * scale);
@@ -22,13 +23,21 @@ std::int32_t PeriodFromText(const Text& text, double scale = 1.0) {
 }  // namespace
 
 void ClickControl::StartClicking() {
+  // An interval that gives no period would lock the settings for a run that
+  // never ticks and that the hotkey could not stop: the window stays idle
+  // and says why.
+  const std::int32_t period = PeriodFromText(window_.GetText(Control::编辑框1));
+  if (period <= 0) {
+    window_.SetStatusText(kNoPeriodStatus);
+    return;
+  }
   // The time limit is armed before the click timer, and whenever the count
   // limit is off, whether or not 选择框2 is ticked.
   if (!window_.IsTicked(Control::选择框1)) {
     window_.SetTimerPeriod(Timer::时钟2定时, PeriodFromText(window_.GetText(Control::编辑框5),
                                                             kMinutesToMilliseconds));
   }
-  window_.SetTimerPeriod(Timer::时钟1, PeriodFromText(window_.GetText(Control::编辑框1)));
+  window_.SetTimerPeriod(Timer::时钟1, period);
   window_.SetSettingsEnabled(false);
   state_.clickCounter = 0;
   window_.SetCaption(state_.programName + " - 已开始");

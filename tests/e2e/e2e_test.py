@@ -226,6 +226,19 @@ class ClickRuns(VelmoraTest):
         time.sleep(1.0)
         self.assertEqual(len(self.target.presses("LDOWN")), settled)
 
+    def test_interval_without_a_period_leaves_the_window_idle(self):
+        self.wait_shown()
+        self.set_text("interval", "abc")
+        move_mouse(*TARGET_CENTRE)
+        for _ in range(2):  # the second press must not "start" anything either
+            keys("alt+d")
+            self.assertTrue(wait_until(lambda: state()["status"] == "间隔须为正整数毫秒", 10))
+        time.sleep(1.0)
+        fields = state()
+        self.assertEqual(fields["caption"], "Velmora V1.8")
+        self.assertEqual(fields["settings"], "1")
+        self.assertEqual(self.target.presses(), [])
+
     def test_escape_closes_the_window_during_a_run(self):
         self.wait_shown()
         self.set_text("interval", "60000")  # no click takes the focus away before Esc

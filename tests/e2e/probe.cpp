@@ -94,6 +94,8 @@ int State() {
   // The status bar is the window's second child in description order.
   HWND status = window ? GetWindow(GetWindow(window, GW_CHILD), GW_HWNDNEXT) : nullptr;
   std::printf("status=%s\n", TextOf(status).c_str());
+  HWND settings = window ? GetWindow(status, GW_HWNDNEXT) : nullptr;  // 分组框1
+  std::printf("settings=%d\n", settings && IsWindowEnabled(settings) ? 1 : 0);
   HWND box = MessageBoxWindow();
   wchar_t foregroundClass[64] = {};
   if (HWND foreground = GetForegroundWindow()) GetClassNameW(foreground, foregroundClass, 64);

@@ -32,6 +32,7 @@ GROUP_ORIGIN = (12, 9)  # the settings group inside the window
 CONTROLS = {
     "mode2": (181, 42, 72, 16), "mode3": (41, 42, 72, 16), "mode4": (181, 20, 72, 16),
     "timelimit": (13, 89, 45, 16), "count": (56, 67, 32, 16), "minutes": (56, 88, 32, 16),
+    "interval": (135, 76, 32, 16),
 }
 
 
@@ -209,6 +210,21 @@ class ClickRuns(LinuxTest):
         self.assertGreater(settled, 5)
         time.sleep(1.0)
         self.assertEqual(len(self.target.presses("LDOWN")), settled)
+
+    def test_interval_without_a_period_leaves_the_window_idle(self):
+        self.wait_shown()
+        self.type_into("interval", "abc")
+        move_mouse(*TARGET_CENTRE)
+        for _ in range(2):  # the second press must not "start" anything either
+            keys("alt+d")
+            self.assertTrue(wait_until(lambda: self.status() == "间隔须为正整数毫秒", 10))
+        time.sleep(1.0)
+        self.assertEqual(self.caption(), "Velmora V1.8")
+        self.assertEqual(self.target.presses(), [])
+        self.type_into("interval", "100")  # the settings were never locked
+        self.type_into("count", "2")
+        move_mouse(*TARGET_CENTRE)
+        self.run_until_stopped(2, "LDOWN")
 
     def test_escape_closes_the_window_during_a_run(self):
         self.wait_shown()
