@@ -20,7 +20,7 @@ bool IsUsable(HWND control, HWND top) {
   return IsWindowVisible(control);
 }
 
-void MoveFocusRound(const MainWindow& window, int step) {
+void MoveFocusRound(MainWindow& window, int step) {
   const std::vector<HWND> ring = TabRing(window);
   HWND focus = GetFocus();
   if (ring.empty() || !focus || !IsChild(window.Handle(), focus)) return;
@@ -28,7 +28,8 @@ void MoveFocusRound(const MainWindow& window, int step) {
   const auto size = static_cast<std::ptrdiff_t>(ring.size());
   // From a control outside the ring, Tab starts at its first control.
   const std::ptrdiff_t current = found == ring.end() ? (step > 0 ? -1 : 0) : found - ring.begin();
-  SetFocus(ring[static_cast<std::size_t>(((current + step) % size + size) % size)]);
+  window.FocusWithoutChoosing(
+      ring[static_cast<std::size_t>(((current + step) % size + size) % size)]);
 }
 
 // Arrow keys on a radio button choose the next or previous radio button of
@@ -50,7 +51,7 @@ bool MoveRadioChoice(MainWindow& window, HWND focus, int step) {
   for (HWND radio : radios) SendMessageW(radio, BM_SETCHECK, BST_UNCHECKED, 0);
   SendMessageW(target, BM_SETCHECK, BST_CHECKED, 0);
   if (const auto id = window.IdOfHandle(target)) window.RaiseClicked(*id);
-  SetFocus(target);
+  window.FocusWithoutChoosing(target);
   return true;
 }
 

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 #include "ui/handlers.h"
 #include "ui/win32/gbk.h"
 #include "ui/win32/hyperlink.h"
@@ -264,7 +266,7 @@ LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam,
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      if (HIWORD(wParam) == BN_CLICKED) {
+      if (HIWORD(wParam) == BN_CLICKED && !movingFocus_) {
         if (auto id = IdOfHandle(reinterpret_cast<HWND>(lParam))) RaiseClicked(*id);
       }
       return 0;
@@ -315,11 +317,32 @@ void MainWindow::OnActivate(WPARAM wParam) {
 void MainWindow::OnFocus() {
   // Back to the control that had the focus, else to the first of the Tab ring.
   if (rememberedFocus_ && IsWindow(rememberedFocus_) && IsChild(window_, rememberedFocus_)) {
-    SetFocus(rememberedFocus_);
+    FocusWithoutChoosing(rememberedFocus_);
     return;
   }
   const std::vector<HWND> ring = TabRing(*this);
-  if (!ring.empty()) SetFocus(ring.front());
+  if (!ring.empty()) FocusWithoutChoosing(ring.front());
+}
+
+void MainWindow::FocusWithoutChoosing(HWND target) {
+  struct RadioState {
+    HWND radio;
+    LRESULT check;
+  };
+  std::vector<RadioState> radios;
+  for (const ControlDescription& control : ui::Controls()) {
+    if (control.kind != ControlKind::RadioButton) continue;
+    HWND radio = ControlHandle(control.id);
+    radios.push_back({radio, SendMessageW(radio, BM_GETCHECK, 0, 0)});
+  }
+  movingFocus_ = true;
+  SetFocus(target);
+  movingFocus_ = false;
+  for (const RadioState& state : radios) {
+    if (SendMessageW(state.radio, BM_GETCHECK, 0, 0) != state.check) {
+      SendMessageW(state.radio, BM_SETCHECK, static_cast<WPARAM>(state.check), 0);
+    }
+  }
 }
 
 }  // namespace velmora::win32

@@ -36,6 +36,11 @@ class MainWindow {
   void RaiseClicked(ControlId id);
   void RaiseKeyDown(ControlId id, std::int32_t keyCode, std::int32_t modifierMask);
 
+  // Gives the focus to a control without choosing a mode. On Windows an
+  // automatic radio button that receives the focus unchecked checks itself
+  // and reports a click; Tab and activation must only move the focus.
+  void FocusWithoutChoosing(HWND target);
+
   // Set while a message loop runs for the window: destroying it then ends
   // that loop.
   void QuitWhenDestroyed(bool quit) { quitWhenDestroyed_ = quit; }
@@ -62,6 +67,7 @@ class MainWindow {
   ClickControl* clickControl_ = nullptr;
   HWND rememberedFocus_ = nullptr;
   bool quitWhenDestroyed_ = false;
+  bool movingFocus_ = false;  // clicks reported meanwhile are not the user's
 };
 
 }  // namespace velmora::win32

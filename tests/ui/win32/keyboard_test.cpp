@@ -83,6 +83,73 @@ TEST_F(MainWindowTest, DownArrowWrapsFromTheLastModeToTheFirst) {
   EXPECT_EQ(GetFocus(), Control(ControlId::鼠标1));
 }
 
+// What an automatic radio button does on real Windows (and in newer Wine)
+// when it receives the focus unchecked: it chooses itself, as a click would,
+// and reports the click to its parent.
+LRESULT CALLBACK ChooseOnFocusAsWindowsDoes(HWND button, UINT message, WPARAM wParam,
+                                            LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (message == WM_SETFOCUS && SendMessageW(button, BM_GETCHECK, 0, 0) == BST_UNCHECKED) {
+    const LRESULT result = DefSubclassProc(button, message, wParam, lParam);
+    HWND parent = GetParent(button);
+    for (HWND sibling = GetWindow(parent, GW_CHILD); sibling;
+         sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+      if ((GetWindowLongW(sibling, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON) {
+        SendMessageW(sibling, BM_SETCHECK, BST_UNCHECKED, 0);
+      }
+    }
+    SendMessageW(button, BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
+    return result;
+  }
+  return DefSubclassProc(button, message, wParam, lParam);
+}
+
+TEST_F(MainWindowTest, FocusMovesNeverChooseAMode) {
+  const ControlId modes[] = {ControlId::鼠标1, ControlId::鼠标2, ControlId::鼠标3, ControlId::鼠标4};
+  for (ControlId mode : modes) SetWindowSubclass(Control(mode), &ChooseOnFocusAsWindowsDoes, 2, 0);
+  auto chosen = [&] {
+    std::vector<ControlId> ticked;
+    for (ControlId mode : modes) {
+      if (SendMessageW(Control(mode), BM_GETCHECK, 0, 0) == BST_CHECKED) ticked.push_back(mode);
+    }
+    return ticked;
+  };
+  const Ring onlyTheFirstMode{ControlId::鼠标1};
+
+  // The whole ring both ways: had a mode been chosen on the way, 鼠标3's
+  // handler would have sent the focus to 编辑框4 out of turn.
+  Focus(ControlId::编辑框2);
+  EXPECT_EQ(FocusAfterKeys(VK_TAB, 11, false),
+            (Ring{ControlId::鼠标1, ControlId::鼠标2, ControlId::编辑框1, ControlId::编辑框3,
+                  ControlId::选择框1, ControlId::鼠标3, ControlId::编辑框4, ControlId::鼠标4,
+                  ControlId::选择框2, ControlId::编辑框5, ControlId::编辑框2}));
+  EXPECT_EQ(chosen(), onlyTheFirstMode);
+  EXPECT_EQ(FocusAfterKeys(VK_TAB, 11, true),
+            (Ring{ControlId::编辑框5, ControlId::选择框2, ControlId::鼠标4, ControlId::编辑框4,
+                  ControlId::鼠标3, ControlId::选择框1, ControlId::编辑框3, ControlId::编辑框1,
+                  ControlId::鼠标2, ControlId::鼠标1, ControlId::编辑框2}));
+  EXPECT_EQ(chosen(), onlyTheFirstMode);
+
+  // The focus given back on activation lands on an unchosen mode, and only there.
+  window->FocusWithoutChoosing(Control(ControlId::鼠标3));
+  ASSERT_EQ(GetFocus(), Control(ControlId::鼠标3));
+  ClickTarget other(500, 500, 50, 50);
+  SetForegroundWindow(other.Handle());
+  ASSERT_TRUE(PumpUntil(window.get(), [&] { return GetForegroundWindow() == other.Handle(); }));
+  SetForegroundWindow(window->Handle());
+  ASSERT_TRUE(PumpUntil(window.get(), [&] { return GetForegroundWindow() == window->Handle(); }));
+  PumpFor(window.get(), 50);
+  EXPECT_EQ(GetFocus(), Control(ControlId::鼠标3));
+  EXPECT_EQ(chosen(), onlyTheFirstMode);
+
+  // The arrow keys still choose, and raise the chosen mode's click.
+  PressKey(VK_RIGHT, true);
+  ASSERT_TRUE(PumpUntil(window.get(), [&] { return port->IsTicked(Control::鼠标4); }, 3000));
+  EXPECT_EQ(chosen(), Ring{ControlId::鼠标4});
+  for (ControlId mode : modes) RemoveWindowSubclass(Control(mode), &ChooseOnFocusAsWindowsDoes, 2);
+}
+
 // Pumps like the program's loop, noting the key code and modifier mask of
 // every key-down for 编辑框4 as its key event will see them.
 struct KeySeen {
