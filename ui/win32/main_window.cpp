@@ -85,7 +85,9 @@ void MainWindow::RegisterClasses(HINSTANCE instance) {
   RegisterHyperlinkClass(instance);
 }
 
-MainWindow::MainWindow(HINSTANCE instance, const Text& homepageAddress) {
+MainWindow::MainWindow(HINSTANCE instance, const Text& homepageAddress,
+                       TimerResolution& resolution)
+    : resolution_(resolution) {
   CreateTopLevel(instance);
   CreateControls(instance, homepageAddress);
   MoveIntoGroup();
@@ -148,9 +150,12 @@ HWND MainWindow::CreateControl(const ControlDescription& control, HINSTANCE inst
 
   switch (control.kind) {
     case ControlKind::Timer: {
-      auto& timer = control.id == ControlId::时钟1 ? clickTimer_ : timeLimitTimer_;
+      // Only the click timer needs the fine tick: a minute's limit does not.
+      const bool isClickTimer = control.id == ControlId::时钟1;
+      auto& timer = isClickTimer ? clickTimer_ : timeLimitTimer_;
       timer = std::make_unique<TimerWindow>(window_, control.left, control.top, control.width,
-                                            control.height, instance);
+                                            control.height, instance,
+                                            isClickTimer ? &resolution_ : nullptr);
       return timer->Handle();
     }
     case ControlKind::Label: {

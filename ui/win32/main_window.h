@@ -20,7 +20,10 @@ class MainWindow {
  public:
   static void RegisterClasses(HINSTANCE instance);
 
-  MainWindow(HINSTANCE instance, const Text& homepageAddress);
+  // The click timer asks the resolution for a fine tick while a run is in
+  // progress.
+  MainWindow(HINSTANCE instance, const Text& homepageAddress,
+             TimerResolution& resolution = SystemTimerResolution());
   ~MainWindow();
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
@@ -60,6 +63,7 @@ class MainWindow {
   void StackInTableOrder();
   void ShowControls();
 
+  TimerResolution& resolution_;
   HWND window_ = nullptr;
   std::array<HWND, ui::kControlCount> controls_{};
   std::unique_ptr<TimerWindow> clickTimer_;

@@ -18,10 +18,14 @@
 namespace velmora::win32 {
 namespace {
 
-ProgramState* runningState = nullptr;
+Program* runningProgram = nullptr;
 
 void OnProgramExit() {
-  if (runningState) runningState->programName.clear();
+  if (!runningProgram) return;
+  runningProgram->state.programName.clear();
+  // A run still in progress (Alt+D works inside the update check's boxes)
+  // gives its request for the fine timer tick back.
+  runningProgram->window.TimerOf(Timer::时钟1).SetPeriod(0);
 }
 
 // Relative paths resolve beside the program file, wherever it was started from.
@@ -73,7 +77,7 @@ int RunProgram(HINSTANCE instance, const ProgramAddresses& addresses, CreatedHan
 
   MainWindow::RegisterClasses(instance);
   auto program = std::make_unique<Program>(instance, addresses);
-  runningState = &program->state;
+  runningProgram = program.get();
   // Runs while the window is still invisible; it may end the program.
   if (onCreated) ui::RunHandler([&] { onCreated(*program); });
   if (HWND window = program->window.Handle()) ShowWindow(window, SW_SHOW);
@@ -83,7 +87,7 @@ int RunProgram(HINSTANCE instance, const ProgramAddresses& addresses, CreatedHan
 
   ui::StopHandlers();
   ui::RunExitRoutines();
-  runningState = nullptr;
+  runningProgram = nullptr;
   program.reset();
   OleUninitialize();
   return exitCode;

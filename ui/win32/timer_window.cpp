@@ -20,18 +20,33 @@ void TimerWindow::RegisterClass(HINSTANCE instance) {
 }
 
 TimerWindow::TimerWindow(HWND parent, int left, int top, int width, int height,
-                         HINSTANCE instance) {
+                         HINSTANCE instance, TimerResolution* resolution)
+    : resolution_(resolution) {
   window_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, left, top, width,
                             height, parent, nullptr, instance, nullptr);
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
+
+TimerWindow::~TimerWindow() { HoldResolution(false); }
 
 void TimerWindow::SetPeriod(std::int32_t milliseconds) {
   const std::int32_t period = std::max<std::int32_t>(milliseconds, 0);
   if (period == period_) return;
   if (period_ > 0) KillTimer(window_, kTimerId);
   period_ = period;
+  // The finer tick first, so that the first period is already measured by it.
+  HoldResolution(period_ > 0 && window_);
   if (period_ > 0) SetTimer(window_, kTimerId, static_cast<UINT>(period_), nullptr);
+}
+
+void TimerWindow::HoldResolution(bool hold) {
+  if (!resolution_ || hold == holdingResolution_) return;
+  holdingResolution_ = hold;
+  if (hold) {
+    resolution_->Begin();
+  } else {
+    resolution_->End();
+  }
 }
 
 LRESULT CALLBACK TimerWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -42,7 +57,14 @@ LRESULT CALLBACK TimerWindow::Procedure(HWND window, UINT message, WPARAM wParam
     if (self && self->period_ > 0 && self->onPeriodic) ui::RunHandler(self->onPeriodic);
     return result;
   }
-  if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+  if (message == WM_NCDESTROY) {
+    // A window closed in the middle of a run gives its tick request back.
+    if (auto* self = reinterpret_cast<TimerWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA))) {
+      self->HoldResolution(false);
+      self->window_ = nullptr;
+    }
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+  }
   return DefWindowProcW(window, message, wParam, lParam);
 }
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "ui/win32/timer_resolution.h"
+
 namespace velmora::win32 {
 
 // A hidden child window that owns one Windows timer (identifier 1000) and
@@ -13,7 +15,11 @@ class TimerWindow {
  public:
   static void RegisterClass(HINSTANCE instance);
 
-  TimerWindow(HWND parent, int left, int top, int width, int height, HINSTANCE instance);
+  // With a resolution, the timer holds a request for the system's finest
+  // tick exactly while its period is positive and its window exists.
+  TimerWindow(HWND parent, int left, int top, int width, int height, HINSTANCE instance,
+              TimerResolution* resolution = nullptr);
+  ~TimerWindow();
   TimerWindow(const TimerWindow&) = delete;
   TimerWindow& operator=(const TimerWindow&) = delete;
 
@@ -28,9 +34,12 @@ class TimerWindow {
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void HoldResolution(bool hold);
 
   HWND window_ = nullptr;
   std::int32_t period_ = 0;
+  TimerResolution* resolution_ = nullptr;
+  bool holdingResolution_ = false;
 };
 
 }  // namespace velmora::win32

@@ -76,7 +76,8 @@ LRESULT CALLBACK ClickTarget::Procedure(HWND window, UINT message, WPARAM wParam
 
 MainWindowTest::MainWindowTest() {
   MainWindow::RegisterClasses(GetModuleHandleW(nullptr));
-  window = std::make_unique<MainWindow>(GetModuleHandleW(nullptr), "http://127.0.0.1:9/");
+  window =
+      std::make_unique<MainWindow>(GetModuleHandleW(nullptr), "http://127.0.0.1:9/", resolution);
   port = std::make_unique<Win32WindowPort>(*window);
   state.programName = "Velmora";
   state.hotkeyId = 33001;

@@ -14,6 +14,7 @@
 #include "ui/win32/keyboard.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/mouse.h"
+#include "ui/win32/timer_resolution.h"
 #include "ui/win32/window_port.h"
 
 namespace velmora::win32::testing {
@@ -47,6 +48,14 @@ class ClickTarget {
   HWND window_ = nullptr;
 };
 
+// Notes each request for the fine timer tick and each one given back.
+class RecordingTimerResolution : public TimerResolution {
+ public:
+  void Begin() override { requests.push_back("begin"); }
+  void End() override { requests.push_back("end"); }
+  std::vector<std::string> requests;
+};
+
 // The real window, shown and in the foreground, with the click control bound
 // to it and the hotkey identifier set as start-up would set it.
 class MainWindowTest : public ::testing::Test {
@@ -58,6 +67,7 @@ class MainWindowTest : public ::testing::Test {
   void Focus(ControlId id);
   std::vector<ControlId> FocusAfterKeys(WORD key, int presses, bool withShift);
 
+  RecordingTimerResolution resolution;
   std::unique_ptr<MainWindow> window;
   std::unique_ptr<Win32WindowPort> port;
   Win32Mouse mouse;
