@@ -74,8 +74,16 @@ def move_mouse(x, y):
         "x:%d y:%d " % (x, y)), 10)
 
 
+def browser_starts():
+    """The arguments of each start of the prefix's http(s) open command."""
+    log = WORK / "argv.log"
+    if not log.exists():
+        return []
+    return [line.split("\t") for line in log.read_text(encoding="utf-8").split("\n") if line]
+
+
 def opened_pages():
-    return e2e_support.opened_pages(WORK)
+    return [arguments[0] for arguments in browser_starts() if arguments]
 
 
 class ClickTarget(ClickLog):
@@ -98,7 +106,7 @@ class VelmoraTest(unittest.TestCase):
     reply = None  # the update server's answer; None: no server at all
 
     def setUp(self):
-        (WORK / "browser.log").unlink(missing_ok=True)
+        (WORK / "argv.log").unlink(missing_ok=True)
         self.server = UpdateServer(ARGS.port, self.reply) if self.reply is not None else None
         self.target = ClickTarget()
         self.velmora = wine_start(Path(ARGS.bin) / "velmora_e2e.exe")
@@ -330,6 +338,34 @@ class UpdateCheck(unittest.TestCase):
         self.assertTrue(wait_until(lambda: opened_pages(), 20))
         self.assertEqual(opened_pages(), ["http://127.0.0.1:%d/download" % ARGS.port])
 
+    def test_offered_address_reaches_the_browser_as_exactly_one_argument(self):
+        address = "http://127.0.0.1:%d/download?a=1&b=%%22x%%22" % ARGS.port
+        case = self.start("<!--ver-->2.0<!--verend--><!--add-->" + address + "<!--addend-->")
+        self.wait_box(case, "在线更新:")
+        probe("answer", "yes")
+        self.assertEqual(case.velmora.wait(timeout=30), 0)
+        self.assertTrue(wait_until(browser_starts, 20))
+        self.assertEqual(browser_starts(), [[address]])
+
+    def test_address_that_would_split_into_arguments_is_not_opened(self):
+        case = self.start("<!--ver-->2.0<!--verend-->"
+                          "<!--add-->http://127.0.0.1/a\" --arg \"b<!--addend-->")
+        self.wait_box(case, "在线更新:")
+        probe("answer", "yes")
+        self.assertEqual(case.velmora.wait(timeout=30), 0)
+        time.sleep(2.0)
+        self.assertEqual(browser_starts(), [])
+
+    def test_giant_address_and_description_neither_crash_nor_hide_the_offer(self):
+        case = self.start("<!--ver-->2.0<!--verend--><!--add-->http://127.0.0.1/" + "a" * 100000 +
+                          "<!--addend--><!--con-->" + "长" * 300000 + "<!--conend-->")
+        box = self.wait_box(case, "在线更新:")
+        self.assertEqual(box["box_text"], "发现新版:2.0\\n" + "长" * 1000 + "…")
+        probe("answer", "yes")
+        self.assertEqual(case.velmora.wait(timeout=30), 0)
+        time.sleep(2.0)
+        self.assertEqual(browser_starts(), [])
+
     def test_offer_of_a_program_instead_of_a_page_opens_nothing(self):
         case = self.start("<!--ver-->2.0<!--verend--><!--add-->C:\\windows\\notepad.exe<!--addend-->")
         self.wait_box(case, "在线更新:")
@@ -342,23 +378,31 @@ class UpdateCheck(unittest.TestCase):
 def prepare_wine_prefix():
     """A prefix of the suite's own, served by one persistent wineserver for
     the whole run. Windows stay unmanaged: without a window manager Wine would
-    otherwise wait for one whenever a window goes away."""
+    otherwise wait for one whenever a window goes away. The argument logger
+    opens http and https addresses in place of the browser."""
     global WINESERVER
     WINESERVER = subprocess.Popen(["wineserver", "-f", "-p"], env=ENV, stdin=subprocess.DEVNULL,
                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     run("wineboot", "-i", timeout=300)
-    run("wine", "reg", "add", "HKCU\\Software\\Wine\\X11 Driver", "/v", "Managed", "/d", "N",
-        "/f", timeout=120)
+    logger = windows_path(Path(ARGS.helpers) / "argv_logger.exe").replace("\\", "\\\\")
+    command = '@="\\"%s\\" \\"%%1\\""' % logger
+    registry = WORK / "settings.reg"
+    registry.write_text("\r\n".join([
+        "REGEDIT4", "",
+        "[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]", '"Managed"="N"', "",
+        "[HKEY_LOCAL_MACHINE\\Software\\Classes\\http\\shell\\open\\command]", command, "",
+        "[HKEY_LOCAL_MACHINE\\Software\\Classes\\https\\shell\\open\\command]", command, "",
+        ""]), encoding="ascii")
+    run("wine", "regedit", "/S", windows_path(registry), timeout=120)
 
 
 def setUpModule():
     global WORK, XVFB
     WORK = Path(tempfile.mkdtemp(prefix="velmora-e2e-"))
     XVFB, display = e2e_support.start_xvfb()
-    browser = e2e_support.install_stand_in_browser(WORK)
     ENV.update(e2e_support.clean_environment({
         "DISPLAY": display,
-        "PATH": f"{browser}:{e2e_support.os.environ.get('PATH', '')}",
+        "VELMORA_ARGV_LOG": windows_path(WORK / "argv.log"),
         "WINEPREFIX": str(Path(ARGS.helpers) / "wine-prefix"),
         "WINEDEBUG": "-all",
         "WINEDLLOVERRIDES": "mscoree,mshtml=",
