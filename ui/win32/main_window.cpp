@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/handlers.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/gbk.h"
 #include "ui/win32/hyperlink.h"
 #include "ui/win32/keyboard.h"
@@ -23,17 +24,19 @@ constexpr DWORD kSingleLineEditStyle = ES_AUTOHSCROLL | ES_CENTER;
 constexpr DWORD kMultiLineEditStyle = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL;
 constexpr DWORD kOptionStyle = BS_MULTILINE | BS_LEFT | BS_VCENTER;
 
-HFONT GuiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
-
 // A single-line box is never lower than a character of its font plus its edges.
-int EditHeight(HWND window, int storedHeight) {
+int EditHeight(HWND window, HFONT font, int height, UINT dpi) {
   HDC dc = GetDC(window);
-  HGDIOBJ oldFont = SelectObject(dc, GuiFont());
+  HGDIOBJ oldFont = SelectObject(dc, font);
   SIZE extent{};
   GetTextExtentPoint32W(dc, L"吴", 1, &extent);
   SelectObject(dc, oldFont);
   ReleaseDC(window, dc);
-  return std::max<int>(storedHeight, extent.cy + 2 * GetSystemMetrics(SM_CYEDGE));
+  return std::max<int>(height, extent.cy + 2 * SystemMetricForDpi(SM_CYEDGE, dpi));
+}
+
+void SetFont(HWND window, HFONT font) {
+  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
 LRESULT CALLBACK ForwardToWindow(HWND group, UINT message, WPARAM wParam, LPARAM lParam,
@@ -92,6 +95,7 @@ MainWindow::MainWindow(HINSTANCE instance, const Text& homepageAddress,
   CreateControls(instance, homepageAddress);
   MoveIntoGroup();
   StackInTableOrder();
+  LayOutAtDpi(DpiOfWindow(window_));
   ShowControls();
 }
 
@@ -103,28 +107,54 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::CreateTopLevel(HINSTANCE instance) {
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - ui::kWindowWidth) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - ui::kWindowHeight) / 2;
-  window_ =
-      CreateWindowExW(0, kClassName, GbkToWide(ui::kDescribedCaption).c_str(), kWindowStyle, left,
-                      top, ui::kWindowWidth, ui::kWindowHeight, nullptr, nullptr, instance, this);
+  // Centred on the primary screen, at the primary screen's DPI.
+  const UINT dpi = SystemDpi();
+  const int width = ScaleToDpi(ui::kWindowWidth, dpi);
+  const int height = ScaleToDpi(ui::kWindowHeight, dpi);
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  window_ = CreateWindowExW(0, kClassName, GbkToWide(ui::kDescribedCaption).c_str(), kWindowStyle,
+                            left, top, width, height, nullptr, nullptr, instance, this);
   RECT outer{};
   GetWindowRect(window_, &outer);
-  if (outer.right - outer.left != ui::kWindowWidth ||
-      outer.bottom - outer.top != ui::kWindowHeight) {
-    SetWindowPos(window_, nullptr, left, top, ui::kWindowWidth, ui::kWindowHeight,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+  if (outer.right - outer.left != width || outer.bottom - outer.top != height) {
+    SetWindowPos(window_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
   SetIcons(window_, instance);
 }
 
 void MainWindow::CreateControls(HINSTANCE instance, const Text& homepageAddress) {
   for (const ControlDescription& control : ui::Controls()) {
-    HWND handle = CreateControl(control, instance, homepageAddress);
-    controls_[static_cast<int>(control.id)] = handle;
-    SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
+    controls_[static_cast<int>(control.id)] = CreateControl(control, instance, homepageAddress);
   }
+}
+
+void MainWindow::LayOutAtDpi(UINT dpi) {
+  auto font = std::make_unique<GuiFont>(dpi);
+  SetFont(window_, font->Handle());
+  for (const ControlDescription& control : ui::Controls()) {
+    HWND handle = ControlHandle(control.id);
+    SetFont(handle, font->Handle());
+    if (control.kind == ControlKind::StatusBar) continue;  // docked, placed by its own rules
+    int height = ScaleToDpi(control.height, dpi);
+    if (control.kind == ControlKind::Edit) height = EditHeight(window_, font->Handle(), height, dpi);
+    MoveWindow(handle, ScaleToDpi(control.left, dpi), ScaleToDpi(control.top, dpi),
+               ScaleToDpi(control.width, dpi), height, FALSE);
+  }
+  HWND bar = ControlHandle(ControlId::状态条1);
+  int rightEdge = ScaleToDpi(ui::kStatusPartRightEdge, dpi);
+  SendMessageW(bar, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&rightEdge));
+  SendMessageW(bar, WM_SIZE, 0, 0);
+  font_ = std::move(font);  // the old font goes once no control uses it
+  InvalidateRect(window_, nullptr, TRUE);
+}
+
+void MainWindow::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
+  LayOutAtDpi(HIWORD(wParam));
+  const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+  SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+               suggested->right - suggested->left, suggested->bottom - suggested->top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND MainWindow::CreateControl(const ControlDescription& control, HINSTANCE instance,
@@ -165,7 +195,7 @@ HWND MainWindow::CreateControl(const ControlDescription& control, HINSTANCE inst
       return label;
     }
     case ControlKind::Edit:
-      return edit(kSingleLineEditStyle, EditHeight(window_, control.height));
+      return edit(kSingleLineEditStyle, control.height);
     case ControlKind::MultiLineEdit:
       return edit(kMultiLineEditStyle, control.height);
     case ControlKind::CheckBox:
@@ -188,7 +218,7 @@ HWND MainWindow::CreateControl(const ControlDescription& control, HINSTANCE inst
       int rightEdge = ui::kStatusPartRightEdge;
       SendMessageW(bar, SB_SIMPLE, FALSE, 0);
       SendMessageW(bar, CCM_SETBKCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_BTNFACE)));
-      SendMessageW(bar, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&rightEdge));
+      SendMessageW(bar, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&rightEdge));  // scaled later
       SendMessageW(bar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
       SendMessageW(bar, SB_SETTIPTEXTW, 0, reinterpret_cast<LPARAM>(L""));
       return bar;
@@ -289,6 +319,9 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       SendMessageW(ControlHandle(ControlId::状态条1), WM_SIZE, 0, 0);
       break;
+    case WM_DPICHANGED:
+      ui::RunHandler([&] { OnDpiChanged(wParam, lParam); });
+      return 0;
     case WM_DESTROY:
       if (quitWhenDestroyed_) PostQuitMessage(0);
       return 0;

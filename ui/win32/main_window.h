@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "core/click_control.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/timer_window.h"
 #include "ui/window_description.h"
 
@@ -59,6 +60,9 @@ class MainWindow {
   void CreateControls(HINSTANCE instance, const Text& homepageAddress);
   HWND CreateControl(const ui::ControlDescription& control, HINSTANCE instance,
                      const Text& homepageAddress);
+  // Places, sizes and the font at a DPI; the description's pixels are at 96.
+  void LayOutAtDpi(UINT dpi);
+  void OnDpiChanged(WPARAM wParam, LPARAM lParam);
   void MoveIntoGroup();
   void StackInTableOrder();
   void ShowControls();
@@ -66,6 +70,7 @@ class MainWindow {
   TimerResolution& resolution_;
   HWND window_ = nullptr;
   std::array<HWND, ui::kControlCount> controls_{};
+  std::unique_ptr<GuiFont> font_;
   std::unique_ptr<TimerWindow> clickTimer_;
   std::unique_ptr<TimerWindow> timeLimitTimer_;
   ClickControl* clickControl_ = nullptr;
