@@ -1,6 +1,7 @@
 // The Qt window on Qt's offscreen platform: no display needed.
 #include <QApplication>
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,9 +12,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "tests/core/fakes.h"
+#include "tests/ui/linux/browser_stand_in.h"
 #include "ui/linux/gbk.h"
+#include "ui/linux/hyperlink.h"
 #include "ui/linux/main_window.h"
 #include "ui/linux/window_port.h"
 
@@ -185,6 +190,21 @@ TEST(KeyCodes, QtKeysBecomeVirtualKeyCodes) {
   EXPECT_EQ(ModifierMaskOf(Qt::Key_Space, Qt::ShiftModifier), 2);
   EXPECT_EQ(ModifierMaskOf(Qt::Key_Shift, Qt::ShiftModifier), 0);
   EXPECT_EQ(ModifierMaskOf(Qt::Key_A, Qt::ControlModifier | Qt::AltModifier), 5);
+}
+
+TEST_F(LinuxWindowTest, TheHomepageLinkOpensOnlyAddressesThatPassTheAddressRule) {
+  BrowserStandIn browser;
+  QDesktopServices::setUrlHandler("http", &browser, "Open");
+  Hyperlink good(QString(), "http://127.0.0.1:9/home", nullptr);
+  QTest::mousePress(&good, Qt::LeftButton);
+  EXPECT_EQ(browser.opened, std::vector<std::string>{"http://127.0.0.1:9/home"});
+  EXPECT_EQ(good.Colour(), QColor(128, 0, 0));  // visited
+
+  Hyperlink hostile(QString(), "http://127.0.0.1:9/a\" --arg \"b", nullptr);
+  QTest::mousePress(&hostile, Qt::LeftButton);
+  EXPECT_EQ(browser.opened.size(), 1u);
+  EXPECT_EQ(hostile.Colour(), QColor(0, 0, 255));  // not visited
+  QDesktopServices::unsetUrlHandler("http");
 }
 
 }  // namespace
