@@ -134,12 +134,7 @@ TEST_F(MainWindowTest, FocusMovesNeverChooseAMode) {
   // The focus given back on activation lands on an unchosen mode, and only there.
   window->FocusWithoutChoosing(Control(ControlId::鼠标3));
   ASSERT_EQ(GetFocus(), Control(ControlId::鼠标3));
-  ClickTarget other(500, 500, 50, 50);
-  SetForegroundWindow(other.Handle());
-  ASSERT_TRUE(PumpUntil(window.get(), [&] { return GetForegroundWindow() == other.Handle(); }));
-  SetForegroundWindow(window->Handle());
-  ASSERT_TRUE(PumpUntil(window.get(), [&] { return GetForegroundWindow() == window->Handle(); }));
-  PumpFor(window.get(), 50);
+  SwitchAwayAndBack();
   EXPECT_EQ(GetFocus(), Control(ControlId::鼠标3));
   EXPECT_EQ(chosen(), onlyTheFirstMode);
 
@@ -217,12 +212,7 @@ TEST(KeyCodes, KeypadKeysReportTheMainBlockCodes) {
 
 TEST_F(MainWindowTest, FocusComesBackAfterAnotherWindowWasActive) {
   Focus(ControlId::编辑框3);
-  ClickTarget other(500, 500, 50, 50);
-  SetForegroundWindow(other.Handle());
-  ASSERT_TRUE(PumpUntil(window.get(), [&] { return GetForegroundWindow() == other.Handle(); }));
-  SetForegroundWindow(window->Handle());
-  ASSERT_TRUE(PumpUntil(window.get(), [&] { return GetForegroundWindow() == window->Handle(); }));
-  PumpFor(window.get(), 50);
+  SwitchAwayAndBack();
   EXPECT_EQ(GetFocus(), Control(ControlId::编辑框3));
 }
 

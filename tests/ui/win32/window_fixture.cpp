@@ -102,6 +102,15 @@ void MainWindowTest::Focus(ControlId id) {
   PumpFor(window.get(), 20);
 }
 
+void MainWindowTest::SwitchAwayAndBack() {
+  ClickTarget other(500, 500, 50, 50);
+  SetForegroundWindow(other.Handle());
+  ASSERT_TRUE(PumpUntil(window.get(), [&] { return GetForegroundWindow() == other.Handle(); }));
+  SetForegroundWindow(window->Handle());
+  ASSERT_TRUE(PumpUntil(window.get(), [&] { return GetForegroundWindow() == window->Handle(); }));
+  PumpFor(window.get(), 50);
+}
+
 std::vector<ControlId> MainWindowTest::FocusAfterKeys(WORD key, int presses, bool withShift) {
   std::vector<ControlId> visited;
   for (int i = 0; i < presses; ++i) {

@@ -66,6 +66,8 @@ class MainWindowTest : public ::testing::Test {
   HWND Control(ControlId id) const { return window->ControlHandle(id); }
   void Focus(ControlId id);
   std::vector<ControlId> FocusAfterKeys(WORD key, int presses, bool withShift);
+  // Another window becomes active, then this one again.
+  void SwitchAwayAndBack();
 
   RecordingTimerResolution resolution;
   std::unique_ptr<MainWindow> window;
