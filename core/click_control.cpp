@@ -26,18 +26,18 @@ void ClickControl::StartClicking() {
   // An interval that gives no period would lock the settings for a run that
   // never ticks and that the hotkey could not stop: the window stays idle
   // and says why.
-  const std::int32_t period = PeriodFromText(window_.GetText(Control::编辑框1));
+  const std::int32_t period = PeriodFromText(window_.GetText(Control::IntervalBox));
   if (period <= 0) {
     window_.SetStatusText(kNoPeriodStatus);
     return;
   }
   // The time limit is armed before the click timer, and whenever the count
-  // limit is off, whether or not 选择框2 is ticked.
-  if (!window_.IsTicked(Control::选择框1)) {
-    window_.SetTimerPeriod(Timer::时钟2定时, PeriodFromText(window_.GetText(Control::编辑框5),
+  // limit is off, whether or not TimeLimitOn is ticked.
+  if (!window_.IsTicked(Control::CountLimitOn)) {
+    window_.SetTimerPeriod(Timer::TimeLimit, PeriodFromText(window_.GetText(Control::MinutesBox),
                                                             kMinutesToMilliseconds));
   }
-  window_.SetTimerPeriod(Timer::时钟1, period);
+  window_.SetTimerPeriod(Timer::Click, period);
   window_.SetSettingsEnabled(false);
   state_.clickCounter = 0;
   window_.SetCaption(state_.programName + " - 已开始");
@@ -45,7 +45,7 @@ void ClickControl::StartClicking() {
 
 void ClickControl::StopClicking() {
   // The time-limit timer and the status text are left as they are.
-  window_.SetTimerPeriod(Timer::时钟1, 0);
+  window_.SetTimerPeriod(Timer::Click, 0);
   state_.clickCounter = 0;
   window_.SetSettingsEnabled(true);
   window_.SetCaption(state_.programName + " - 已停止");
@@ -53,7 +53,7 @@ void ClickControl::StopClicking() {
 
 void ClickControl::OnHotkey(std::int32_t identifier, std::int32_t /*ignored*/) {
   if (identifier != state_.hotkeyId) return;
-  if (window_.GetTimerPeriod(Timer::时钟1) != 0) {
+  if (window_.GetTimerPeriod(Timer::Click) != 0) {
     StopClicking();
   } else {
     StartClicking();
@@ -62,7 +62,7 @@ void ClickControl::OnHotkey(std::int32_t identifier, std::int32_t /*ignored*/) {
 
 bool ClickControl::CountLimitReached() {
   const double clicksDone = static_cast<double>(state_.clickCounter) - 1.0;
-  const double limit = TextToNumber(window_.GetText(Control::编辑框3));
+  const double limit = TextToNumber(window_.GetText(Control::CountBox));
   return std::fabs(clicksDone - limit) <= kCountTolerance;
 }
 
@@ -71,15 +71,15 @@ void ClickControl::OnClickTick() {
   // stays at the largest value.
   if (state_.clickCounter < std::numeric_limits<std::int32_t>::max()) ++state_.clickCounter;
 
-  if (window_.IsTicked(Control::选择框1) && CountLimitReached()) {
+  if (window_.IsTicked(Control::CountLimitOn) && CountLimitReached()) {
     StopClicking();
     return;
   }
   // Four separate tests rather than one choice: each chosen mode acts.
-  if (window_.IsTicked(Control::鼠标1)) ClickAtCursor(LeftClick, "左键点击 速度:");
-  if (window_.IsTicked(Control::鼠标2)) ClickAtCursor(RightClick, "右键点击 速度:");
-  if (window_.IsTicked(Control::鼠标3)) {
-    if (window_.GetText(Control::编辑框4) == kUnsetPosition) {
+  if (window_.IsTicked(Control::LeftClickMode)) ClickAtCursor(LeftClick, "左键点击 速度:");
+  if (window_.IsTicked(Control::RightClickMode)) ClickAtCursor(RightClick, "右键点击 速度:");
+  if (window_.IsTicked(Control::LocateMode)) {
+    if (window_.GetText(Control::PositionBox) == kUnsetPosition) {
       StopClicking();
       window_.ShowMessage("没有设置位置", 0, "警告:");
     } else {
@@ -88,7 +88,7 @@ void ClickControl::OnClickTick() {
     }
   }
   // The double click's label names the right button; users know it so.
-  if (window_.IsTicked(Control::鼠标4)) ClickAtCursor(LeftDoubleClick, "右键双击 速度:");
+  if (window_.IsTicked(Control::DoubleClickMode)) ClickAtCursor(LeftDoubleClick, "右键双击 速度:");
 }
 
 void ClickControl::ClickAtCursor(ClickKind kind, const Text& statusLabel) {
@@ -98,25 +98,25 @@ void ClickControl::ClickAtCursor(ClickKind kind, const Text& statusLabel) {
 }
 
 void ClickControl::ShowStatus(const Text& statusLabel) {
-  window_.SetStatusText(statusLabel + window_.GetText(Control::编辑框1) + " 毫秒 第 " +
+  window_.SetStatusText(statusLabel + window_.GetText(Control::IntervalBox) + " 毫秒 第 " +
                         IntegerToText(state_.clickCounter) + " 次");
 }
 
 void ClickControl::OnTimedStop() {
-  window_.SetTimerPeriod(Timer::时钟1, 0);
-  window_.SetTimerPeriod(Timer::时钟2定时, 0);
+  window_.SetTimerPeriod(Timer::Click, 0);
+  window_.SetTimerPeriod(Timer::TimeLimit, 0);
   StopClicking();
 }
 
 void ClickControl::OnCountLimitClicked() {
-  if (window_.IsTicked(Control::选择框1)) window_.SetTicked(Control::选择框2, false);
+  if (window_.IsTicked(Control::CountLimitOn)) window_.SetTicked(Control::TimeLimitOn, false);
 }
 
 void ClickControl::OnTimeLimitClicked() {
-  if (window_.IsTicked(Control::选择框2)) window_.SetTicked(Control::选择框1, false);
+  if (window_.IsTicked(Control::TimeLimitOn)) window_.SetTicked(Control::CountLimitOn, false);
 }
 
-void ClickControl::OnLocateModeClicked() { window_.SetFocusTo(Control::编辑框4); }
+void ClickControl::OnLocateModeClicked() { window_.SetFocusTo(Control::PositionBox); }
 
 void ClickControl::CapturePosition(std::int32_t keyCode, std::int32_t /*ignoredModifiers*/) {
   if (keyCode != kSpaceKey) return;
@@ -124,7 +124,7 @@ void ClickControl::CapturePosition(std::int32_t keyCode, std::int32_t /*ignoredM
   const ScreenPoint cursor = mouse_.GetCursorPosition();
   state_.capturedX = cursor.x;
   state_.capturedY = cursor.y;
-  window_.SetText(Control::编辑框4,
+  window_.SetText(Control::PositionBox,
                   "X:" + IntegerToText(cursor.x) + " Y:" + IntegerToText(cursor.y));
 }
 

@@ -22,15 +22,15 @@ class ClickControl {
 
   // Feedback of the global hotkey: toggles the run when the identifier is ours.
   void OnHotkey(std::int32_t identifier, std::int32_t ignored);
-  // Periodic event of 时钟1.
+  // Periodic event of the click timer.
   void OnClickTick();
-  // Periodic event of 时钟2定时.
+  // Periodic event of the time-limit timer.
   void OnTimedStop();
-  // Clicked events of 选择框1, 选择框2 and 鼠标3.
+  // Clicked events of CountLimitOn, TimeLimitOn and LocateMode.
   void OnCountLimitClicked();
   void OnTimeLimitClicked();
   void OnLocateModeClicked();
-  // Key-down in 编辑框4: the space bar stores the cursor position.
+  // Key-down in the position box: the space bar stores the cursor position.
   void CapturePosition(std::int32_t keyCode, std::int32_t ignoredModifiers);
 
  private:

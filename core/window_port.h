@@ -6,23 +6,23 @@
 
 namespace velmora {
 
-// The controls the click control reads or changes, named as in the window.
+// The controls the click control reads or changes.
 enum class Control {
-  选择框1,  // count limit on
-  选择框2,  // time limit on
-  鼠标1,    // left click at the cursor
-  鼠标2,    // right click at the cursor
-  鼠标3,    // left click at the captured point
-  鼠标4,    // double left click at the cursor
-  编辑框1,  // interval in milliseconds
-  编辑框3,  // count limit
-  编辑框4,  // captured position ("定位" until the first capture)
-  编辑框5,  // time limit in minutes
+  CountLimitOn,     // check box: the run stops after CountBox clicks
+  TimeLimitOn,      // check box: only excludes CountLimitOn; read by nothing else
+  LeftClickMode,    // radio: left click at the cursor
+  RightClickMode,   // radio: right click at the cursor
+  LocateMode,       // radio: left click at the captured point
+  DoubleClickMode,  // radio: double left click at the cursor
+  IntervalBox,      // milliseconds between clicks
+  CountBox,         // the count limit
+  PositionBox,      // the captured point ("定位" until the first capture)
+  MinutesBox,       // the time limit in minutes
 };
 
 enum class Timer {
-  时钟1,      // click timer
-  时钟2定时,  // time-limit timer
+  Click,      // one click per period while a run is in progress
+  TimeLimit,  // ends the run when it fires
 };
 
 // The window as the click control sees it. The click control keeps no copy of

@@ -11,13 +11,13 @@ void StopHandlers() { handlersStopped = true; }
 void RaiseClicked(ClickControl& clickControl, ControlId id) {
   RunHandler([&] {
     switch (id) {
-      case ControlId::选择框1:
+      case ControlId::CountLimitOn:
         clickControl.OnCountLimitClicked();
         break;
-      case ControlId::选择框2:
+      case ControlId::TimeLimitOn:
         clickControl.OnTimeLimitClicked();
         break;
-      case ControlId::鼠标3:
+      case ControlId::LocateMode:
         clickControl.OnLocateModeClicked();
         break;
       default:
@@ -28,7 +28,7 @@ void RaiseClicked(ClickControl& clickControl, ControlId id) {
 
 void RaiseKeyDown(ClickControl& clickControl, ControlId id, std::int32_t keyCode,
                   std::int32_t modifierMask) {
-  if (id != ControlId::编辑框4) return;
+  if (id != ControlId::PositionBox) return;
   RunHandler([&] { clickControl.CapturePosition(keyCode, modifierMask); });
 }
 

@@ -23,9 +23,9 @@ void RunHandler(Handler&& handler) noexcept {
   }
 }
 
-// The clicked event of a control: only 选择框1, 选择框2 and 鼠标3 have handlers.
+// The clicked event of a control: only CountLimitOn, TimeLimitOn and LocateMode have handlers.
 void RaiseClicked(ClickControl& clickControl, ControlId id);
-// The key-down event of a control: only 编辑框4 has a handler.
+// The key-down event of a control: only the position box has a handler.
 void RaiseKeyDown(ClickControl& clickControl, ControlId id, std::int32_t keyCode,
                   std::int32_t modifierMask);
 

@@ -8,25 +8,25 @@ using enum ControlKind;
 // clang-format off
 constexpr std::array<ControlDescription, kControlCount> kControls{{
   // id                    name          kind           group  left top  w    h    text          tick   ro     limit vis    tab
-  {ControlId::时钟2定时,   "时钟2定时",  Timer,         false, 216, 165, 24,  24,  "",           false, false, 0,    false, false},
-  {ControlId::标签3,       "标签3",      Label,         true,  89,  90,  35,  14,  "分钟",       false, false, 0,    true,  false},
-  {ControlId::编辑框5,     "编辑框5",    Edit,          true,  56,  88,  32,  16,  "1",          false, false, 0,    true,  true},
-  {ControlId::选择框2,     "选择框2",    CheckBox,      true,  13,  89,  45,  16,  "定时",       false, false, 0,    true,  true},
-  {ControlId::鼠标4,       "鼠标4",      RadioButton,   true,  181, 20,  72,  16,  "双击左键",   false, false, 0,    true,  true},
-  {ControlId::状态条1,     "状态条1",    StatusBar,     false, -1,  257, 312, 20,  "开始吧~！",  false, false, 0,    true,  false},
-  {ControlId::编辑框4,     "编辑框4",    Edit,          true,  200, 76,  82,  16,  "定位",       false, true,  0,    true,  true},
-  {ControlId::鼠标3,       "鼠标3",      RadioButton,   true,  41,  42,  72,  16,  "定位左击",   false, false, 0,    true,  true},
-  {ControlId::选择框1,     "选择框1",    CheckBox,      true,  13,  68,  45,  16,  "点击",       true,  false, 0,    true,  true},
-  {ControlId::标签2,       "标签2",      Label,         true,  89,  68,  35,  14,  "  次",       false, false, 0,    true,  false},
-  {ControlId::编辑框3,     "编辑框3",    Edit,          true,  56,  67,  32,  16,  "30",         false, false, 5,    true,  true},
-  {ControlId::标签1,       "标签1",      Label,         true,  168, 76,  24,  16,  "毫秒",       false, false, 0,    true,  false},
-  {ControlId::编辑框1,     "编辑框1",    Edit,          true,  135, 76,  32,  16,  "100",        false, false, 0,    true,  true},
-  {ControlId::鼠标2,       "鼠标2",      RadioButton,   true,  181, 42,  72,  16,  "鼠标右击",   false, false, 0,    true,  true},
-  {ControlId::鼠标1,       "鼠标1",      RadioButton,   true,  41,  20,  72,  16,  "单击左键",   true,  false, 0,    true,  true},
-  {ControlId::分组框1,     "分组框1",    GroupBox,      false, 12,  9,   288, 111, "",           false, false, 0,    true,  false},
-  {ControlId::超级链接框1, "超级链接框1", Hyperlink,    false, 12,  130, 40,  15,  "主页",       false, false, 0,    true,  false},
-  {ControlId::时钟1,       "时钟1",      Timer,         false, 250, 165, 26,  25,  "",           false, false, 0,    false, false},
-  {ControlId::编辑框2,     "编辑框2",    MultiLineEdit, false, 5,   153, 303, 121, nullptr,      false, true,  0,    true,  true},
+  {ControlId::TimeLimitTimer,   "时钟2定时",  Timer,         false, 216, 165, 24,  24,  "",           false, false, 0,    false, false},
+  {ControlId::MinutesLabel,       "标签3",      Label,         true,  89,  90,  35,  14,  "分钟",       false, false, 0,    true,  false},
+  {ControlId::MinutesBox,     "编辑框5",    Edit,          true,  56,  88,  32,  16,  "1",          false, false, 0,    true,  true},
+  {ControlId::TimeLimitOn,     "选择框2",    CheckBox,      true,  13,  89,  45,  16,  "定时",       false, false, 0,    true,  true},
+  {ControlId::DoubleClickMode,       "鼠标4",      RadioButton,   true,  181, 20,  72,  16,  "双击左键",   false, false, 0,    true,  true},
+  {ControlId::StatusBar,     "状态条1",    StatusBar,     false, -1,  257, 312, 20,  "开始吧~！",  false, false, 0,    true,  false},
+  {ControlId::PositionBox,     "编辑框4",    Edit,          true,  200, 76,  82,  16,  "定位",       false, true,  0,    true,  true},
+  {ControlId::LocateMode,       "鼠标3",      RadioButton,   true,  41,  42,  72,  16,  "定位左击",   false, false, 0,    true,  true},
+  {ControlId::CountLimitOn,     "选择框1",    CheckBox,      true,  13,  68,  45,  16,  "点击",       true,  false, 0,    true,  true},
+  {ControlId::CountLabel,       "标签2",      Label,         true,  89,  68,  35,  14,  "  次",       false, false, 0,    true,  false},
+  {ControlId::CountBox,     "编辑框3",    Edit,          true,  56,  67,  32,  16,  "30",         false, false, 5,    true,  true},
+  {ControlId::MillisecondsLabel,       "标签1",      Label,         true,  168, 76,  24,  16,  "毫秒",       false, false, 0,    true,  false},
+  {ControlId::IntervalBox,     "编辑框1",    Edit,          true,  135, 76,  32,  16,  "100",        false, false, 0,    true,  true},
+  {ControlId::RightClickMode,       "鼠标2",      RadioButton,   true,  181, 42,  72,  16,  "鼠标右击",   false, false, 0,    true,  true},
+  {ControlId::LeftClickMode,       "鼠标1",      RadioButton,   true,  41,  20,  72,  16,  "单击左键",   true,  false, 0,    true,  true},
+  {ControlId::SettingsGroup,     "分组框1",    GroupBox,      false, 12,  9,   288, 111, "",           false, false, 0,    true,  false},
+  {ControlId::HomepageLink, "超级链接框1", Hyperlink,    false, 12,  130, 40,  15,  "主页",       false, false, 0,    true,  false},
+  {ControlId::ClickTimer,       "时钟1",      Timer,         false, 250, 165, 26,  25,  "",           false, false, 0,    false, false},
+  {ControlId::UsageBox,     "编辑框2",    MultiLineEdit, false, 5,   153, 303, 121, nullptr,      false, true,  0,    true,  true},
 }};
 // clang-format on
 
@@ -92,32 +92,32 @@ const Text& UsageText() {
 
 ControlId IdOf(Control control) {
   switch (control) {
-    case Control::选择框1:
-      return ControlId::选择框1;
-    case Control::选择框2:
-      return ControlId::选择框2;
-    case Control::鼠标1:
-      return ControlId::鼠标1;
-    case Control::鼠标2:
-      return ControlId::鼠标2;
-    case Control::鼠标3:
-      return ControlId::鼠标3;
-    case Control::鼠标4:
-      return ControlId::鼠标4;
-    case Control::编辑框1:
-      return ControlId::编辑框1;
-    case Control::编辑框3:
-      return ControlId::编辑框3;
-    case Control::编辑框4:
-      return ControlId::编辑框4;
-    case Control::编辑框5:
-      return ControlId::编辑框5;
+    case Control::CountLimitOn:
+      return ControlId::CountLimitOn;
+    case Control::TimeLimitOn:
+      return ControlId::TimeLimitOn;
+    case Control::LeftClickMode:
+      return ControlId::LeftClickMode;
+    case Control::RightClickMode:
+      return ControlId::RightClickMode;
+    case Control::LocateMode:
+      return ControlId::LocateMode;
+    case Control::DoubleClickMode:
+      return ControlId::DoubleClickMode;
+    case Control::IntervalBox:
+      return ControlId::IntervalBox;
+    case Control::CountBox:
+      return ControlId::CountBox;
+    case Control::PositionBox:
+      return ControlId::PositionBox;
+    case Control::MinutesBox:
+      return ControlId::MinutesBox;
   }
-  return ControlId::编辑框1;
+  return ControlId::IntervalBox;
 }
 
 ControlId IdOf(velmora::Timer timer) {
-  return timer == velmora::Timer::时钟1 ? ControlId::时钟1 : ControlId::时钟2定时;
+  return timer == velmora::Timer::Click ? ControlId::ClickTimer : ControlId::TimeLimitTimer;
 }
 
 }  // namespace velmora::ui

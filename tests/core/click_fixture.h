@@ -21,7 +21,7 @@ class ClickControlTest : public ::testing::Test {
   }
 
   void PressHotkey() { control.OnHotkey(kHotkeyId, 0); }
-  bool Running() { return window.GetTimerPeriod(Timer::时钟1) != 0; }
+  bool Running() { return window.GetTimerPeriod(Timer::Click) != 0; }
 
   EventLog log;
   FakeWindow window{log};

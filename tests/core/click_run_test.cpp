@@ -15,7 +15,7 @@ TEST_F(ClickControlTest, TypicalRunClicksThirtyTimesThenStopsWithoutClicking) {
   PressHotkey();
   EXPECT_EQ(window.Caption(), "Velmora - 已开始");
   EXPECT_FALSE(window.SettingsEnabled());
-  EXPECT_EQ(window.GetTimerPeriod(Timer::时钟1), 100);
+  EXPECT_EQ(window.GetTimerPeriod(Timer::Click), 100);
 
   window.AdvanceBy(3000);
   EXPECT_TRUE(Running());
@@ -39,7 +39,7 @@ TEST_F(ClickControlTest, TypicalRunClicksThirtyTimesThenStopsWithoutClicking) {
 }
 
 TEST_F(ClickControlTest, StartWithoutCountLimitArmsTheTimeLimitBeforeTheClickTimer) {
-  window.Tick(Control::选择框1, false);  // 选择框2 stays unticked too
+  window.Tick(Control::CountLimitOn, false);  // TimeLimitOn stays unticked too
   PressHotkey();
   EXPECT_EQ(log.entries, (Log{"timer 时钟2定时=60000", "timer 时钟1=100", "enabled=0",
                               "caption=Velmora - 已开始"}));
@@ -73,9 +73,9 @@ class IntervalTable : public ClickControlTest,
                       public ::testing::WithParamInterface<IntervalCase> {};
 
 TEST_P(IntervalTable, IntervalTextBecomesTheClickPeriod) {
-  window.Type(Control::编辑框1, GetParam().text);
+  window.Type(Control::IntervalBox, GetParam().text);
   PressHotkey();
-  EXPECT_EQ(window.GetTimerPeriod(Timer::时钟1), GetParam().period);
+  EXPECT_EQ(window.GetTimerPeriod(Timer::Click), GetParam().period);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, IntervalTable,
@@ -87,8 +87,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, IntervalTable,
 class NoPeriodTable : public ClickControlTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(NoPeriodTable, AnIntervalThatGivesNoPeriodLeavesTheWindowIdle) {
-  window.Tick(Control::选择框1, false);  // a time limit would be armed by a real start
-  window.Type(Control::编辑框1, GetParam());
+  window.Tick(Control::CountLimitOn, false);  // a time limit would be armed by a real start
+  window.Type(Control::IntervalBox, GetParam());
   for (int press = 0; press < 2; ++press) {
     log.entries.clear();
     PressHotkey();
@@ -97,11 +97,11 @@ TEST_P(NoPeriodTable, AnIntervalThatGivesNoPeriodLeavesTheWindowIdle) {
   }
   EXPECT_EQ(window.Caption(), "Velmora V1.8");
   EXPECT_TRUE(window.SettingsEnabled());
-  EXPECT_EQ(window.GetTimerPeriod(Timer::时钟2定时), 0);
+  EXPECT_EQ(window.GetTimerPeriod(Timer::TimeLimit), 0);
   window.AdvanceBy(120000);
   EXPECT_TRUE(mouse.buttons.empty());
   // A valid interval then starts a run as usual.
-  window.Type(Control::编辑框1, "100");
+  window.Type(Control::IntervalBox, "100");
   PressHotkey();
   EXPECT_EQ(window.Caption(), "Velmora - 已开始");
 }
@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, NoPeriodTable,
                          ::testing::Values("0", "-5", "abc", "", "0.5", "1e30"));
 
 TEST_F(ClickControlTest, StatusShowsTheIntervalTextAsTyped) {
-  window.Type(Control::编辑框1, "1.9");
+  window.Type(Control::IntervalBox, "1.9");
   PressHotkey();
   window.AdvanceBy(1);
   EXPECT_EQ(window.StatusText(), "左键点击 速度:1.9 毫秒 第 1 次");
@@ -124,11 +124,11 @@ struct MinutesCase {
 class MinutesTable : public ClickControlTest, public ::testing::WithParamInterface<MinutesCase> {};
 
 TEST_P(MinutesTable, MinutesBecomeTheTimeLimitPeriod) {
-  window.Tick(Control::选择框1, false);
-  window.Tick(Control::选择框2, true);
-  window.Type(Control::编辑框5, GetParam().text);
+  window.Tick(Control::CountLimitOn, false);
+  window.Tick(Control::TimeLimitOn, true);
+  window.Type(Control::MinutesBox, GetParam().text);
   PressHotkey();
-  EXPECT_EQ(window.GetTimerPeriod(Timer::时钟2定时), GetParam().period);
+  EXPECT_EQ(window.GetTimerPeriod(Timer::TimeLimit), GetParam().period);
 }
 
 // 35792 minutes are 2,147,520,000 ms, which turns negative and arms nothing;
@@ -140,13 +140,13 @@ INSTANTIATE_TEST_SUITE_P(Texts, MinutesTable,
                                            MinutesCase{"71583", 12704}));
 
 TEST_F(ClickControlTest, StartWithCountLimitLeavesARunningTimeLimitAlone) {
-  window.Tick(Control::选择框1, false);
-  window.Type(Control::编辑框5, "0.05");  // 3000 ms
+  window.Tick(Control::CountLimitOn, false);
+  window.Type(Control::MinutesBox, "0.05");  // 3000 ms
   PressHotkey();
   window.AdvanceBy(1000);
   PressHotkey();  // stop by hand; the time limit keeps running
-  window.Tick(Control::选择框1, true);
-  window.Type(Control::编辑框3, "1000");
+  window.Tick(Control::CountLimitOn, true);
+  window.Type(Control::CountBox, "1000");
   PressHotkey();
   EXPECT_EQ(log.Starting("timer 时钟2定时"), Log{"timer 时钟2定时=3000"});
   window.AdvanceTo(2999);
@@ -156,16 +156,16 @@ TEST_F(ClickControlTest, StartWithCountLimitLeavesARunningTimeLimitAlone) {
 }
 
 TEST_F(ClickControlTest, TimeLimitEndsTheRunByItself) {
-  window.Tick(Control::选择框1, false);
-  window.Tick(Control::选择框2, true);
-  window.Type(Control::编辑框1, "70");
-  window.Type(Control::编辑框5, "0.05");
+  window.Tick(Control::CountLimitOn, false);
+  window.Tick(Control::TimeLimitOn, true);
+  window.Type(Control::IntervalBox, "70");
+  window.Type(Control::MinutesBox, "0.05");
   PressHotkey();
   window.AdvanceTo(2999);
   EXPECT_TRUE(Running());
   window.AdvanceTo(3000);
   EXPECT_FALSE(Running());
-  EXPECT_EQ(window.GetTimerPeriod(Timer::时钟2定时), 0);
+  EXPECT_EQ(window.GetTimerPeriod(Timer::TimeLimit), 0);
   EXPECT_EQ(window.Caption(), "Velmora - 已停止");
   EXPECT_EQ(mouse.buttons.size(), 2u * 42);  // ticks at 70, 140, ..., 2940
   // Without a count limit the status counts on past 30.
@@ -175,8 +175,8 @@ TEST_F(ClickControlTest, TimeLimitEndsTheRunByItself) {
 }
 
 TEST_F(ClickControlTest, TimeLimitSurvivesAStopAndEndsARestartAtTheOldDeadline) {
-  window.Tick(Control::选择框1, false);
-  window.Type(Control::编辑框5, "0.05");  // 3000 ms
+  window.Tick(Control::CountLimitOn, false);
+  window.Type(Control::MinutesBox, "0.05");  // 3000 ms
   PressHotkey();
   window.AdvanceTo(1000);
   PressHotkey();
@@ -189,13 +189,13 @@ TEST_F(ClickControlTest, TimeLimitSurvivesAStopAndEndsARestartAtTheOldDeadline) 
 }
 
 TEST_F(ClickControlTest, RestartWithOtherMinutesRestartsTheTimeLimitFromThatMoment) {
-  window.Tick(Control::选择框1, false);
-  window.Type(Control::编辑框5, "0.05");
+  window.Tick(Control::CountLimitOn, false);
+  window.Type(Control::MinutesBox, "0.05");
   PressHotkey();
   window.AdvanceTo(1000);
   PressHotkey();
   window.AdvanceTo(2000);
-  window.Type(Control::编辑框5, "0.1");  // 6000 ms
+  window.Type(Control::MinutesBox, "0.1");  // 6000 ms
   PressHotkey();
   window.AdvanceTo(7999);
   EXPECT_TRUE(Running());
@@ -204,8 +204,8 @@ TEST_F(ClickControlTest, RestartWithOtherMinutesRestartsTheTimeLimitFromThatMome
 }
 
 TEST_F(ClickControlTest, TimeLimitFiringOnAnIdleWindowRepeatsTheStopOnce) {
-  window.Tick(Control::选择框1, false);
-  window.Type(Control::编辑框5, "0.05");
+  window.Tick(Control::CountLimitOn, false);
+  window.Type(Control::MinutesBox, "0.05");
   PressHotkey();
   window.AdvanceTo(500);
   PressHotkey();

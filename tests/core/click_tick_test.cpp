@@ -19,7 +19,7 @@ struct LimitCase {
 class CountLimitTable : public ClickControlTest, public ::testing::WithParamInterface<LimitCase> {};
 
 TEST_P(CountLimitTable, StopsOnTheTickAfterTheLimit) {
-  window.Type(Control::编辑框3, GetParam().limit);
+  window.Type(Control::CountBox, GetParam().limit);
   PressHotkey();
   window.AdvanceBy(100 * 200);
   const int clicks = static_cast<int>(log.Starting("click ").size());
@@ -43,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LimitCase{"-1", -1}, LimitCase{"1e400", -1}));
 
 TEST_F(ClickControlTest, FirstTickStopsWithoutClickOrStatusWhenTheLimitIsZero) {
-  window.Type(Control::编辑框3, "0");
+  window.Type(Control::CountBox, "0");
   PressHotkey();
   log.entries.clear();
   window.AdvanceBy(100);
@@ -52,8 +52,8 @@ TEST_F(ClickControlTest, FirstTickStopsWithoutClickOrStatusWhenTheLimitIsZero) {
 }
 
 TEST_F(ClickControlTest, WithoutCountLimitTheLimitTextIsNotRead) {
-  window.Tick(Control::选择框1, false);
-  window.Type(Control::编辑框3, "0");
+  window.Tick(Control::CountLimitOn, false);
+  window.Type(Control::CountBox, "0");
   PressHotkey();
   window.AdvanceBy(100 * 50);
   EXPECT_EQ(log.Starting("click ").size(), 50u);
@@ -62,7 +62,7 @@ TEST_F(ClickControlTest, WithoutCountLimitTheLimitTextIsNotRead) {
 TEST_F(ClickControlTest, LimitIsReadAgainAtEveryTick) {
   PressHotkey();
   window.AdvanceBy(500);
-  window.Type(Control::编辑框3, "7");
+  window.Type(Control::CountBox, "7");
   window.AdvanceBy(10000);
   EXPECT_EQ(log.Starting("click ").size(), 7u);
 }
@@ -93,16 +93,16 @@ TEST_P(ModeTable, CursorModeClicksAtTheCursorThenWritesItsLabel) {
 using enum ButtonEvent;
 INSTANTIATE_TEST_SUITE_P(
     Modes, ModeTable,
-    ::testing::Values(ModeCase{Control::鼠标1, "左键点击 速度:", LeftClick, {LeftDown, LeftUp}},
-                      ModeCase{Control::鼠标2, "右键点击 速度:", RightClick, {RightDown, RightUp}},
+    ::testing::Values(ModeCase{Control::LeftClickMode, "左键点击 速度:", LeftClick, {LeftDown, LeftUp}},
+                      ModeCase{Control::RightClickMode, "右键点击 速度:", RightClick, {RightDown, RightUp}},
                       // The double click's label names the right button, as users know it.
-                      ModeCase{Control::鼠标4,
+                      ModeCase{Control::DoubleClickMode,
                                "右键双击 速度:",
                                LeftDoubleClick,
                                {LeftDown, LeftUp, LeftDown, LeftUp}}));
 
 TEST_F(ClickControlTest, LocateModeWritesItsLabelThenClicksAtTheCapturedPoint) {
-  window.Choose(Control::鼠标3);
+  window.Choose(Control::LocateMode);
   mouse.cursor = {812, 430};
   control.CapturePosition(32, 0);
   mouse.cursor = {5, 5};
@@ -116,7 +116,7 @@ TEST_F(ClickControlTest, LocateModeWritesItsLabelThenClicksAtTheCapturedPoint) {
 }
 
 TEST_F(ClickControlTest, LocateModeWithoutPositionStopsFirstThenWarns) {
-  window.Choose(Control::鼠标3);
+  window.Choose(Control::LocateMode);
   PressHotkey();
   log.entries.clear();
   window.AdvanceBy(1000);
@@ -127,15 +127,15 @@ TEST_F(ClickControlTest, LocateModeWithoutPositionStopsFirstThenWarns) {
 }
 
 TEST_F(ClickControlTest, AnyTextButTheUnsetMarkCountsAsASetPosition) {
-  window.Choose(Control::鼠标3);
-  window.Type(Control::编辑框4, "");
+  window.Choose(Control::LocateMode);
+  window.Type(Control::PositionBox, "");
   PressHotkey();
   window.AdvanceBy(100);
   EXPECT_EQ(log.Starting("click "), Log{"click 0,0 kind 0"});
 }
 
 TEST_F(ClickControlTest, HotkeyInsideTheWarningStartsARunThatTheNextTickStopsAgain) {
-  window.Choose(Control::鼠标3);
+  window.Choose(Control::LocateMode);
   int boxesOpen = 0;
   window.whileMessageShown = [&] {
     if (++boxesOpen == 1) {
@@ -154,10 +154,10 @@ TEST_F(ClickControlTest, HotkeyInsideTheWarningStartsARunThatTheNextTickStopsAga
 TEST_F(ClickControlTest, ModeTestsAreSeparateSoEveryChosenModeActs) {
   // The radio buttons exclude each other in the window; the tick does not
   // rely on it and makes all four tests in turn.
-  for (Control radio : {Control::鼠标1, Control::鼠标2, Control::鼠标3, Control::鼠标4}) {
+  for (Control radio : {Control::LeftClickMode, Control::RightClickMode, Control::LocateMode, Control::DoubleClickMode}) {
     window.Tick(radio, true);
   }
-  window.Type(Control::编辑框4, "X:1 Y:2");
+  window.Type(Control::PositionBox, "X:1 Y:2");
   state.capturedX = 1;
   state.capturedY = 2;
   mouse.cursor = {9, 9};
@@ -171,8 +171,8 @@ TEST_F(ClickControlTest, ModeTestsAreSeparateSoEveryChosenModeActs) {
 }
 
 TEST_F(ClickControlTest, WithNoModeChosenTicksOnlyCountAndApplyTheLimit) {
-  window.Tick(Control::鼠标1, false);
-  window.Type(Control::编辑框3, "3");
+  window.Tick(Control::LeftClickMode, false);
+  window.Type(Control::CountBox, "3");
   PressHotkey();
   window.AdvanceBy(1000);
   EXPECT_FALSE(Running());
@@ -183,7 +183,7 @@ TEST_F(ClickControlTest, WithNoModeChosenTicksOnlyCountAndApplyTheLimit) {
 }
 
 TEST_F(ClickControlTest, CounterStaysAtItsLargestValueInsteadOfOverflowing) {
-  window.Tick(Control::选择框1, false);
+  window.Tick(Control::CountLimitOn, false);
   PressHotkey();
   state.clickCounter = std::numeric_limits<std::int32_t>::max() - 1;
   window.AdvanceBy(300);

@@ -14,39 +14,39 @@ std::vector<std::string> EventLog::Starting(const std::string& prefix) const {
 
 const char* NameOf(Control control) {
   switch (control) {
-    case Control::选择框1:
+    case Control::CountLimitOn:
       return "选择框1";
-    case Control::选择框2:
+    case Control::TimeLimitOn:
       return "选择框2";
-    case Control::鼠标1:
+    case Control::LeftClickMode:
       return "鼠标1";
-    case Control::鼠标2:
+    case Control::RightClickMode:
       return "鼠标2";
-    case Control::鼠标3:
+    case Control::LocateMode:
       return "鼠标3";
-    case Control::鼠标4:
+    case Control::DoubleClickMode:
       return "鼠标4";
-    case Control::编辑框1:
+    case Control::IntervalBox:
       return "编辑框1";
-    case Control::编辑框3:
+    case Control::CountBox:
       return "编辑框3";
-    case Control::编辑框4:
+    case Control::PositionBox:
       return "编辑框4";
-    case Control::编辑框5:
+    case Control::MinutesBox:
       return "编辑框5";
   }
   return "?";
 }
 
-const char* NameOf(Timer timer) { return timer == Timer::时钟1 ? "时钟1" : "时钟2定时"; }
+const char* NameOf(Timer timer) { return timer == Timer::Click ? "时钟1" : "时钟2定时"; }
 
 FakeWindow::FakeWindow(EventLog& log) : log_(log) {
-  ticked_[Control::选择框1] = true;
-  ticked_[Control::鼠标1] = true;
-  texts_[Control::编辑框1] = "100";
-  texts_[Control::编辑框3] = "30";
-  texts_[Control::编辑框4] = "定位";
-  texts_[Control::编辑框5] = "1";
+  ticked_[Control::CountLimitOn] = true;
+  ticked_[Control::LeftClickMode] = true;
+  texts_[Control::IntervalBox] = "100";
+  texts_[Control::CountBox] = "30";
+  texts_[Control::PositionBox] = "定位";
+  texts_[Control::MinutesBox] = "1";
 }
 
 void FakeWindow::SetTicked(Control control, bool ticked) {
@@ -93,7 +93,7 @@ int FakeWindow::ShowMessage(const Text& text, int flags, const Text& title) {
 void FakeWindow::SetFocusTo(Control control) { log_.Add(std::string("focus=") + NameOf(control)); }
 
 void FakeWindow::Choose(Control radio) {
-  for (Control each : {Control::鼠标1, Control::鼠标2, Control::鼠标3, Control::鼠标4}) {
+  for (Control each : {Control::LeftClickMode, Control::RightClickMode, Control::LocateMode, Control::DoubleClickMode}) {
     ticked_[each] = each == radio;
   }
 }
@@ -109,7 +109,7 @@ void FakeWindow::AdvanceTo(std::int64_t time) {
     if (!due) break;
     now_ = due->nextFire;
     due->nextFire += due->period;
-    const bool isClickTimer = due == &timers_[static_cast<int>(Timer::时钟1)];
+    const bool isClickTimer = due == &timers_[static_cast<int>(Timer::Click)];
     const auto& handler = isClickTimer ? onClickTimer : onTimeLimitTimer;
     if (handler) handler();
   }

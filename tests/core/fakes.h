@@ -50,7 +50,7 @@ class FakeWindow : public WindowPort {
   void Type(Control control, const Text& text) { texts_[control] = text; }
 
   // Runs every timer event due up to and including the given time, in time
-  // order; equal times go to 时钟1 first.
+  // order; equal times go to the click timer first.
   void AdvanceTo(std::int64_t time);
   void AdvanceBy(std::int64_t milliseconds) { AdvanceTo(now_ + milliseconds); }
   std::int64_t Now() const { return now_; }

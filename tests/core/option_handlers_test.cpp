@@ -13,7 +13,7 @@ using Log = std::vector<std::string>;
 struct ExclusionCase {
   bool countTickedAfterClick;
   bool timeTickedBefore;
-  bool clickedCount;  // false: the user clicked 选择框2
+  bool clickedCount;  // false: the user clicked TimeLimitOn
   bool countTickedAfter;
   bool timeTickedAfter;
 };
@@ -25,26 +25,26 @@ class LimitBoxExclusion : public ClickControlTest,
 // unticks the other, unticking leaves the other as it was.
 TEST_P(LimitBoxExclusion, TickingOneBoxUnticksTheOther) {
   const ExclusionCase& c = GetParam();
-  window.Tick(Control::选择框1, c.countTickedAfterClick);
-  window.Tick(Control::选择框2, c.timeTickedBefore);
+  window.Tick(Control::CountLimitOn, c.countTickedAfterClick);
+  window.Tick(Control::TimeLimitOn, c.timeTickedBefore);
   if (c.clickedCount) {
     control.OnCountLimitClicked();
   } else {
     control.OnTimeLimitClicked();
   }
-  EXPECT_EQ(window.IsTicked(Control::选择框1), c.countTickedAfter);
-  EXPECT_EQ(window.IsTicked(Control::选择框2), c.timeTickedAfter);
+  EXPECT_EQ(window.IsTicked(Control::CountLimitOn), c.countTickedAfter);
+  EXPECT_EQ(window.IsTicked(Control::TimeLimitOn), c.timeTickedAfter);
 }
 
 INSTANTIATE_TEST_SUITE_P(Clicks, LimitBoxExclusion,
                          ::testing::Values(
-                             // 选择框1 clicked: ticked now, 选择框2 was ticked
+                             // CountLimitOn clicked: ticked now, TimeLimitOn was ticked
                              ExclusionCase{true, true, true, true, false},
-                             // 选择框1 clicked again: both unticked
+                             // CountLimitOn clicked again: both unticked
                              ExclusionCase{false, false, true, false, false},
-                             // 选择框2 clicked while 选择框1 ticked
+                             // TimeLimitOn clicked while CountLimitOn ticked
                              ExclusionCase{true, true, false, false, true},
-                             // 选择框2 unticked by its click: 选择框1 stays unticked
+                             // TimeLimitOn unticked by its click: CountLimitOn stays unticked
                              ExclusionCase{false, false, false, false, false}));
 
 TEST_F(ClickControlTest, ChoosingLocateModeFocusesThePositionBox) {
@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(Points, CaptureTable,
 TEST_F(ClickControlTest, OtherKeysCaptureNothing) {
   for (int key : {13, 65, 0x20 | 0x10000, 0, -32}) control.CapturePosition(key, 0);
   EXPECT_TRUE(log.entries.empty());
-  EXPECT_EQ(window.GetText(Control::编辑框4), "定位");
+  EXPECT_EQ(window.GetText(Control::PositionBox), "定位");
 }
 
 TEST_F(ClickControlTest, EachCaptureReplacesThePreviousPosition) {
@@ -85,7 +85,7 @@ TEST_F(ClickControlTest, EachCaptureReplacesThePreviousPosition) {
   control.CapturePosition(32, 0);
   EXPECT_EQ(state.capturedX, 3);
   EXPECT_EQ(state.capturedY, 4);
-  EXPECT_EQ(window.GetText(Control::编辑框4), "X:3 Y:4");
+  EXPECT_EQ(window.GetText(Control::PositionBox), "X:3 Y:4");
 }
 
 }  // namespace

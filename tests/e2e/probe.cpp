@@ -24,12 +24,12 @@ struct Alias {
   ControlId id;
 };
 constexpr Alias kAliases[] = {
-    {"mode1", ControlId::鼠标1},        {"mode2", ControlId::鼠标2},
-    {"mode3", ControlId::鼠标3},        {"mode4", ControlId::鼠标4},
-    {"countlimit", ControlId::选择框1}, {"timelimit", ControlId::选择框2},
-    {"interval", ControlId::编辑框1},   {"count", ControlId::编辑框3},
-    {"position", ControlId::编辑框4},   {"minutes", ControlId::编辑框5},
-    {"usage", ControlId::编辑框2},
+    {"mode1", ControlId::LeftClickMode},        {"mode2", ControlId::RightClickMode},
+    {"mode3", ControlId::LocateMode},        {"mode4", ControlId::DoubleClickMode},
+    {"countlimit", ControlId::CountLimitOn}, {"timelimit", ControlId::TimeLimitOn},
+    {"interval", ControlId::IntervalBox},   {"count", ControlId::CountBox},
+    {"position", ControlId::PositionBox},   {"minutes", ControlId::MinutesBox},
+    {"usage", ControlId::UsageBox},
 };
 
 HWND MainWindow() { return FindWindowW(L"VelmoraMainWindow", nullptr); }
@@ -43,7 +43,7 @@ HWND FindControl(const char* alias) {
   HWND window = MainWindow();
   if (!wanted || !window) return nullptr;
   HWND group = GetWindow(window, GW_CHILD);
-  for (int i = 0; group && i < 2; ++i) group = GetWindow(group, GW_HWNDNEXT);  // 分组框1 is third
+  for (int i = 0; group && i < 2; ++i) group = GetWindow(group, GW_HWNDNEXT);  // the settings group is third
   const bool inGroup = velmora::ui::Describe(*wanted).insideGroup;
   HWND child = GetWindow(inGroup ? group : window, GW_CHILD);
   for (const auto& control : velmora::ui::Controls()) {
@@ -94,7 +94,7 @@ int State() {
   // The status bar is the window's second child in description order.
   HWND status = window ? GetWindow(GetWindow(window, GW_CHILD), GW_HWNDNEXT) : nullptr;
   std::printf("status=%s\n", TextOf(status).c_str());
-  HWND settings = window ? GetWindow(status, GW_HWNDNEXT) : nullptr;  // 分组框1
+  HWND settings = window ? GetWindow(status, GW_HWNDNEXT) : nullptr;  // the settings group
   std::printf("settings=%d\n", settings && IsWindowEnabled(settings) ? 1 : 0);
   HWND box = MessageBoxWindow();
   wchar_t foregroundClass[64] = {};

@@ -135,9 +135,9 @@ MainWindow::MainWindow(const Text& homepageAddress) {
   auto* group = new QGroupBox(this);
   for (const ControlDescription& control : ui::Controls()) {
     widgets_[static_cast<int>(control.id)] =
-        control.id == ControlId::分组框1 ? group : CreateControl(control, group, homepageAddress);
+        control.id == ControlId::SettingsGroup ? group : CreateControl(control, group, homepageAddress);
   }
-  const ControlDescription& groupPlace = ui::Describe(ControlId::分组框1);
+  const ControlDescription& groupPlace = ui::Describe(ControlId::SettingsGroup);
   group->setGeometry(groupPlace.left, groupPlace.top, groupPlace.width, groupPlace.height);
   group->setFocusPolicy(Qt::NoFocus);
 
@@ -294,11 +294,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const int step = (key->key() == Qt::Key_Right || key->key() == Qt::Key_Down) ? 1 : -1;
     return MoveRadioChoice(static_cast<QWidget*>(watched), step);
   }
-  if (watched == Widget(ControlId::编辑框4) && clickControl_) {
+  if (watched == Widget(ControlId::PositionBox) && clickControl_) {
     // The key event comes before the box sees the key, and lets it through.
-    ui::RaiseKeyDown(*clickControl_, ControlId::编辑框4, code, mask);
+    ui::RaiseKeyDown(*clickControl_, ControlId::PositionBox, code, mask);
   }
-  if (watched == Widget(ControlId::编辑框3)) {
+  if (watched == Widget(ControlId::CountBox)) {
     // Typing stops at five characters; the program's own texts may be longer.
     auto* edit = static_cast<QLineEdit*>(watched);
     const bool typesText = !key->text().isEmpty() && key->text().at(0).isPrint();

@@ -28,7 +28,7 @@ class MainWindow : public QWidget {
   // Replaces the status bar's one text.
   void SetStatus(const QString& text);
   PeriodTimer& TimerOf(Timer timer) {
-    return timer == Timer::时钟1 ? clickTimer_ : timeLimitTimer_;
+    return timer == Timer::Click ? clickTimer_ : timeLimitTimer_;
   }
 
   void Bind(ClickControl& clickControl);

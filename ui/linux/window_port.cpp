@@ -76,7 +76,7 @@ void QtWindowPort::SetTimerPeriod(Timer timer, std::int32_t milliseconds) {
 }
 
 void QtWindowPort::SetSettingsEnabled(bool enabled) {
-  window_.Widget(ControlId::分组框1)->setEnabled(enabled);
+  window_.Widget(ControlId::SettingsGroup)->setEnabled(enabled);
 }
 
 void QtWindowPort::SetCaption(const Text& caption) {

@@ -141,7 +141,7 @@ void MainWindow::LayOutAtDpi(UINT dpi) {
     MoveWindow(handle, ScaleToDpi(control.left, dpi), ScaleToDpi(control.top, dpi),
                ScaleToDpi(control.width, dpi), height, FALSE);
   }
-  HWND bar = ControlHandle(ControlId::状态条1);
+  HWND bar = ControlHandle(ControlId::StatusBar);
   int rightEdge = ScaleToDpi(ui::kStatusPartRightEdge, dpi);
   SendMessageW(bar, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&rightEdge));
   SendMessageW(bar, WM_SIZE, 0, 0);
@@ -181,7 +181,7 @@ HWND MainWindow::CreateControl(const ControlDescription& control, HINSTANCE inst
   switch (control.kind) {
     case ControlKind::Timer: {
       // Only the click timer needs the fine tick: a minute's limit does not.
-      const bool isClickTimer = control.id == ControlId::时钟1;
+      const bool isClickTimer = control.id == ControlId::ClickTimer;
       auto& timer = isClickTimer ? clickTimer_ : timeLimitTimer_;
       timer = std::make_unique<TimerWindow>(window_, control.left, control.top, control.width,
                                             control.height, instance,
@@ -228,7 +228,7 @@ HWND MainWindow::CreateControl(const ControlDescription& control, HINSTANCE inst
 }
 
 void MainWindow::MoveIntoGroup() {
-  HWND group = ControlHandle(ControlId::分组框1);
+  HWND group = ControlHandle(ControlId::SettingsGroup);
   for (const ControlDescription& control : ui::Controls()) {
     if (control.insideGroup) SetParent(ControlHandle(control.id), group);
   }
@@ -260,14 +260,14 @@ std::optional<ControlId> MainWindow::IdOfHandle(HWND handle) const {
 }
 
 TimerWindow& MainWindow::TimerOf(Timer timer) {
-  return timer == Timer::时钟1 ? *clickTimer_ : *timeLimitTimer_;
+  return timer == Timer::Click ? *clickTimer_ : *timeLimitTimer_;
 }
 
 void MainWindow::Bind(ClickControl& clickControl) {
   clickControl_ = &clickControl;
   clickTimer_->onPeriodic = [&clickControl] { clickControl.OnClickTick(); };
   timeLimitTimer_->onPeriodic = [&clickControl] { clickControl.OnTimedStop(); };
-  SetFeedbackHandler(ControlHandle(ControlId::标签1),
+  SetFeedbackHandler(ControlHandle(ControlId::MillisecondsLabel),
                      [&clickControl](std::int32_t identifier, std::int32_t second) {
                        clickControl.OnHotkey(identifier, second);
                      });
@@ -317,7 +317,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnFocus();
       return 0;
     case WM_SIZE:
-      SendMessageW(ControlHandle(ControlId::状态条1), WM_SIZE, 0, 0);
+      SendMessageW(ControlHandle(ControlId::StatusBar), WM_SIZE, 0, 0);
       break;
     case WM_DPICHANGED:
       ui::RunHandler([&] { OnDpiChanged(wParam, lParam); });

@@ -25,7 +25,7 @@ void OnProgramExit() {
   runningProgram->state.programName.clear();
   // A run still in progress (Alt+D works inside the update check's boxes)
   // gives its request for the fine timer tick back.
-  runningProgram->window.TimerOf(Timer::时钟1).SetPeriod(0);
+  runningProgram->window.TimerOf(Timer::Click).SetPeriod(0);
 }
 
 // Relative paths resolve beside the program file, wherever it was started from.

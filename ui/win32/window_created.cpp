@@ -13,7 +13,7 @@ void OnWindowCreated(Program& program) {
       program.port, program.state,
       [&program](int modifiers, int keyCode) {
         return RegisterGlobalHotkey(program.window.Handle(),
-                                    program.window.ControlHandle(ControlId::标签1), modifiers,
+                                    program.window.ControlHandle(ControlId::MillisecondsLabel), modifiers,
                                     keyCode);
       },
       {program.addresses.updateHost, program.addresses.errorPage}, *fetch, shell);

@@ -4,7 +4,7 @@
 
 namespace velmora::win32 {
 
-// The window-created handler on Windows: Alt+D on the main window with 标签1
+// The window-created handler on Windows: Alt+D on the main window with MillisecondsLabel
 // receiving its feedback, the update check through WinINet and message boxes.
 void OnWindowCreated(Program& program);
 

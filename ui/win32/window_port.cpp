@@ -40,7 +40,7 @@ void Win32WindowPort::SetTimerPeriod(Timer timer, std::int32_t milliseconds) {
 }
 
 void Win32WindowPort::SetSettingsEnabled(bool enabled) {
-  EnableWindow(window_.ControlHandle(ControlId::分组框1), enabled ? TRUE : FALSE);
+  EnableWindow(window_.ControlHandle(ControlId::SettingsGroup), enabled ? TRUE : FALSE);
 }
 
 void Win32WindowPort::SetCaption(const Text& caption) {
@@ -49,7 +49,7 @@ void Win32WindowPort::SetCaption(const Text& caption) {
 
 void Win32WindowPort::SetStatusText(const Text& text) {
   const std::wstring wide = GbkToWide(text);
-  SendMessageW(window_.ControlHandle(ControlId::状态条1), SB_SETTEXTW, 0,
+  SendMessageW(window_.ControlHandle(ControlId::StatusBar), SB_SETTEXTW, 0,
                reinterpret_cast<LPARAM>(wide.c_str()));
 }
 

@@ -68,7 +68,7 @@ TEST_F(LinuxWindowTest, ControlsStandAsDescribed) {
       continue;
     }
     ASSERT_NE(widget, nullptr);
-    EXPECT_EQ(widget->parentWidget(), d.insideGroup ? Widget(ControlId::分组框1) : &window);
+    EXPECT_EQ(widget->parentWidget(), d.insideGroup ? Widget(ControlId::SettingsGroup) : &window);
     EXPECT_EQ(widget->isVisibleTo(&window), d.visible);
     EXPECT_EQ(widget->focusPolicy() != Qt::NoFocus, d.tabStop);
     if (d.kind != ControlKind::StatusBar) {
@@ -107,79 +107,79 @@ TEST_F(LinuxWindowTest, ControlsStandAsDescribed) {
 
 TEST_F(LinuxWindowTest, SameTimerPeriodKeepsThePhaseAndNegativeStops) {
   int ticks = 0;
-  window.TimerOf(Timer::时钟1).onPeriodic = [&] { ++ticks; };
-  port.SetTimerPeriod(Timer::时钟1, 200);
+  window.TimerOf(Timer::Click).onPeriodic = [&] { ++ticks; };
+  port.SetTimerPeriod(Timer::Click, 200);
   QElapsedTimer clock;
   clock.start();
   while (clock.elapsed() < 1500) {
-    port.SetTimerPeriod(Timer::时钟1, 200);  // restarting each time would never tick
+    port.SetTimerPeriod(Timer::Click, 200);  // restarting each time would never tick
     QTest::qWait(50);
   }
   EXPECT_GE(ticks, 3);
-  port.SetTimerPeriod(Timer::时钟1, -5);
-  EXPECT_EQ(port.GetTimerPeriod(Timer::时钟1), 0);
+  port.SetTimerPeriod(Timer::Click, -5);
+  EXPECT_EQ(port.GetTimerPeriod(Timer::Click), 0);
   const int stoppedAt = ticks;
   QTest::qWait(400);
   EXPECT_EQ(ticks, stoppedAt);
 }
 
 TEST_F(LinuxWindowTest, SetTickedRaisesNoClickedHandlerWhereAClickDoes) {
-  QTest::mouseClick(window.Button(ControlId::选择框2), Qt::LeftButton);
-  EXPECT_TRUE(port.IsTicked(Control::选择框2));
-  EXPECT_FALSE(port.IsTicked(Control::选择框1));
-  port.SetTicked(Control::选择框1, true);
-  EXPECT_TRUE(port.IsTicked(Control::选择框1));
-  EXPECT_TRUE(port.IsTicked(Control::选择框2));
+  QTest::mouseClick(window.Button(ControlId::TimeLimitOn), Qt::LeftButton);
+  EXPECT_TRUE(port.IsTicked(Control::TimeLimitOn));
+  EXPECT_FALSE(port.IsTicked(Control::CountLimitOn));
+  port.SetTicked(Control::CountLimitOn, true);
+  EXPECT_TRUE(port.IsTicked(Control::CountLimitOn));
+  EXPECT_TRUE(port.IsTicked(Control::TimeLimitOn));
 }
 
 TEST_F(LinuxWindowTest, TypingStopsAtFiveCharactersButSetTextDoesNot) {
-  port.SetText(Control::编辑框3, "123456789");
-  EXPECT_EQ(port.GetText(Control::编辑框3), "123456789");
-  port.SetText(Control::编辑框3, "1234");
-  QLineEdit* edit = window.Edit(ControlId::编辑框3);
+  port.SetText(Control::CountBox, "123456789");
+  EXPECT_EQ(port.GetText(Control::CountBox), "123456789");
+  port.SetText(Control::CountBox, "1234");
+  QLineEdit* edit = window.Edit(ControlId::CountBox);
   edit->setFocus();
   edit->end(false);
   QTest::keyClicks(edit, "56");
-  EXPECT_EQ(port.GetText(Control::编辑框3), "12345");
+  EXPECT_EQ(port.GetText(Control::CountBox), "12345");
 }
 
 TEST_F(LinuxWindowTest, LockedSettingsTakeNoClicks) {
   port.SetSettingsEnabled(false);
-  QTest::mouseClick(window.Button(ControlId::鼠标2), Qt::LeftButton);
-  EXPECT_FALSE(port.IsTicked(Control::鼠标2));
+  QTest::mouseClick(window.Button(ControlId::RightClickMode), Qt::LeftButton);
+  EXPECT_FALSE(port.IsTicked(Control::RightClickMode));
   port.SetSettingsEnabled(true);
-  QTest::mouseClick(window.Button(ControlId::鼠标2), Qt::LeftButton);
-  EXPECT_TRUE(port.IsTicked(Control::鼠标2));
-  EXPECT_FALSE(port.IsTicked(Control::鼠标1));
+  QTest::mouseClick(window.Button(ControlId::RightClickMode), Qt::LeftButton);
+  EXPECT_TRUE(port.IsTicked(Control::RightClickMode));
+  EXPECT_FALSE(port.IsTicked(Control::LeftClickMode));
 }
 
 TEST_F(LinuxWindowTest, RightArrowChoosesTheLocateModeAndRaisesItsClick) {
-  window.Button(ControlId::鼠标2)->setChecked(true);
-  window.Button(ControlId::鼠标2)->setFocus();
-  QTest::keyClick(window.Button(ControlId::鼠标2), Qt::Key_Right);
-  EXPECT_TRUE(port.IsTicked(Control::鼠标3));
-  EXPECT_FALSE(port.IsTicked(Control::鼠标2));
-  EXPECT_EQ(QApplication::focusWidget(), window.Button(ControlId::鼠标3));
+  window.Button(ControlId::RightClickMode)->setChecked(true);
+  window.Button(ControlId::RightClickMode)->setFocus();
+  QTest::keyClick(window.Button(ControlId::RightClickMode), Qt::Key_Right);
+  EXPECT_TRUE(port.IsTicked(Control::LocateMode));
+  EXPECT_FALSE(port.IsTicked(Control::RightClickMode));
+  EXPECT_EQ(QApplication::focusWidget(), window.Button(ControlId::LocateMode));
 }
 
 TEST_F(LinuxWindowTest, SpaceBarInThePositionBoxCaptures) {
   mouse.cursor = {812, 430};
-  window.Edit(ControlId::编辑框4)->setFocus();
-  QTest::keyClick(window.Edit(ControlId::编辑框4), Qt::Key_Space, Qt::ShiftModifier);
-  EXPECT_EQ(port.GetText(Control::编辑框4), "X:812 Y:430");
+  window.Edit(ControlId::PositionBox)->setFocus();
+  QTest::keyClick(window.Edit(ControlId::PositionBox), Qt::Key_Space, Qt::ShiftModifier);
+  EXPECT_EQ(port.GetText(Control::PositionBox), "X:812 Y:430");
   EXPECT_EQ(state.capturedX, 812);
 }
 
 TEST_F(LinuxWindowTest, TabRingFollowsTheDescription) {
   const std::vector<QWidget*> ring = window.TabRing();
-  const std::vector<ControlId> order{ControlId::编辑框2, ControlId::鼠标1,   ControlId::鼠标2,
-                                     ControlId::编辑框1, ControlId::编辑框3, ControlId::选择框1,
-                                     ControlId::鼠标3,   ControlId::编辑框4, ControlId::鼠标4,
-                                     ControlId::选择框2, ControlId::编辑框5};
+  const std::vector<ControlId> order{ControlId::UsageBox, ControlId::LeftClickMode,   ControlId::RightClickMode,
+                                     ControlId::IntervalBox, ControlId::CountBox, ControlId::CountLimitOn,
+                                     ControlId::LocateMode,   ControlId::PositionBox, ControlId::DoubleClickMode,
+                                     ControlId::TimeLimitOn, ControlId::MinutesBox};
   ASSERT_EQ(ring.size(), order.size());
   for (std::size_t i = 0; i < order.size(); ++i) EXPECT_EQ(ring[i], Widget(order[i])) << i;
   port.SetSettingsEnabled(false);
-  EXPECT_EQ(window.TabRing(), std::vector<QWidget*>{Widget(ControlId::编辑框2)});
+  EXPECT_EQ(window.TabRing(), std::vector<QWidget*>{Widget(ControlId::UsageBox)});
 }
 
 TEST(KeyCodes, QtKeysBecomeVirtualKeyCodes) {

@@ -12,33 +12,33 @@ namespace {
 using Ring = std::vector<ControlId>;
 
 TEST_F(MainWindowTest, FocusStartsInTheUsageText) {
-  EXPECT_EQ(GetFocus(), Control(ControlId::编辑框2));
+  EXPECT_EQ(GetFocus(), Control(ControlId::UsageBox));
 }
 
 TEST_F(MainWindowTest, TabGoesRoundTheRingBothWays) {
-  Focus(ControlId::编辑框2);
+  Focus(ControlId::UsageBox);
   EXPECT_EQ(FocusAfterKeys(VK_TAB, 12, false),
-            (Ring{ControlId::鼠标1, ControlId::鼠标2, ControlId::编辑框1, ControlId::编辑框3,
-                  ControlId::选择框1, ControlId::鼠标3, ControlId::编辑框4, ControlId::鼠标4,
-                  ControlId::选择框2, ControlId::编辑框5, ControlId::编辑框2, ControlId::鼠标1}));
-  Focus(ControlId::编辑框2);
+            (Ring{ControlId::LeftClickMode, ControlId::RightClickMode, ControlId::IntervalBox, ControlId::CountBox,
+                  ControlId::CountLimitOn, ControlId::LocateMode, ControlId::PositionBox, ControlId::DoubleClickMode,
+                  ControlId::TimeLimitOn, ControlId::MinutesBox, ControlId::UsageBox, ControlId::LeftClickMode}));
+  Focus(ControlId::UsageBox);
   EXPECT_EQ(FocusAfterKeys(VK_TAB, 3, true),
-            (Ring{ControlId::编辑框5, ControlId::选择框2, ControlId::鼠标4}));
+            (Ring{ControlId::MinutesBox, ControlId::TimeLimitOn, ControlId::DoubleClickMode}));
 }
 
 TEST_F(MainWindowTest, TabSkipsTheLockedSettings) {
   port->SetSettingsEnabled(false);
-  Focus(ControlId::编辑框2);
+  Focus(ControlId::UsageBox);
   PressKey(VK_TAB);
   PumpFor(window.get(), 100);
-  EXPECT_EQ(GetFocus(), Control(ControlId::编辑框2));
+  EXPECT_EQ(GetFocus(), Control(ControlId::UsageBox));
 }
 
 TEST_F(MainWindowTest, EscClosesTheWindowDuringARun) {
-  port->SetText(Control::编辑框1, "1000");  // slow: no click lands before Esc
+  port->SetText(Control::IntervalBox, "1000");  // slow: no click lands before Esc
   control->OnHotkey(33001, 0);
-  ASSERT_NE(port->GetTimerPeriod(Timer::时钟1), 0);
-  Focus(ControlId::编辑框2);
+  ASSERT_NE(port->GetTimerPeriod(Timer::Click), 0);
+  Focus(ControlId::UsageBox);
   PressKey(VK_ESCAPE);
   EXPECT_TRUE(PumpUntil(
       window.get(), [&] { return window->Handle() == nullptr; }, 5000));
@@ -52,35 +52,35 @@ LRESULT CALLBACK RecordFocus(HWND window, UINT message, WPARAM wParam, LPARAM lP
 }
 
 TEST_F(MainWindowTest, RightArrowChoosesTheNextModeAndRaisesItsClick) {
-  Focus(ControlId::鼠标2);
+  Focus(ControlId::RightClickMode);
   focusOrder.clear();
-  for (ControlId id : {ControlId::编辑框4, ControlId::鼠标3}) {
+  for (ControlId id : {ControlId::PositionBox, ControlId::LocateMode}) {
     SetWindowSubclass(Control(id), &RecordFocus, 1, 0);
   }
   PressKey(VK_RIGHT, true);
   ASSERT_TRUE(PumpUntil(
-      window.get(), [&] { return port->IsTicked(Control::鼠标3); }, 3000));
+      window.get(), [&] { return port->IsTicked(Control::LocateMode); }, 3000));
   PumpFor(window.get(), 50);
-  EXPECT_FALSE(port->IsTicked(Control::鼠标1));
-  EXPECT_FALSE(port->IsTicked(Control::鼠标2));
-  // The clicked handler put the focus into 编辑框4 first; the arrow key then
-  // gave it to 鼠标3.
+  EXPECT_FALSE(port->IsTicked(Control::LeftClickMode));
+  EXPECT_FALSE(port->IsTicked(Control::RightClickMode));
+  // The clicked handler put the focus into the position box first; the arrow key then
+  // gave it to LocateMode.
   EXPECT_EQ(focusOrder,
-            (std::vector<HWND>{Control(ControlId::编辑框4), Control(ControlId::鼠标3)}));
-  EXPECT_EQ(GetFocus(), Control(ControlId::鼠标3));
-  for (ControlId id : {ControlId::编辑框4, ControlId::鼠标3}) {
+            (std::vector<HWND>{Control(ControlId::PositionBox), Control(ControlId::LocateMode)}));
+  EXPECT_EQ(GetFocus(), Control(ControlId::LocateMode));
+  for (ControlId id : {ControlId::PositionBox, ControlId::LocateMode}) {
     RemoveWindowSubclass(Control(id), &RecordFocus, 1);
   }
 }
 
 TEST_F(MainWindowTest, DownArrowWrapsFromTheLastModeToTheFirst) {
-  SendMessageW(Control(ControlId::鼠标4), BM_CLICK, 0, 0);
-  Focus(ControlId::鼠标4);
+  SendMessageW(Control(ControlId::DoubleClickMode), BM_CLICK, 0, 0);
+  Focus(ControlId::DoubleClickMode);
   PressKey(VK_DOWN, true);
   ASSERT_TRUE(PumpUntil(
-      window.get(), [&] { return port->IsTicked(Control::鼠标1); }, 3000));
-  EXPECT_FALSE(port->IsTicked(Control::鼠标4));
-  EXPECT_EQ(GetFocus(), Control(ControlId::鼠标1));
+      window.get(), [&] { return port->IsTicked(Control::LeftClickMode); }, 3000));
+  EXPECT_FALSE(port->IsTicked(Control::DoubleClickMode));
+  EXPECT_EQ(GetFocus(), Control(ControlId::LeftClickMode));
 }
 
 // What an automatic radio button does on real Windows (and in newer Wine)
@@ -106,7 +106,7 @@ LRESULT CALLBACK ChooseOnFocusAsWindowsDoes(HWND button, UINT message, WPARAM wP
 }
 
 TEST_F(MainWindowTest, FocusMovesNeverChooseAMode) {
-  const ControlId modes[] = {ControlId::鼠标1, ControlId::鼠标2, ControlId::鼠标3, ControlId::鼠标4};
+  const ControlId modes[] = {ControlId::LeftClickMode, ControlId::RightClickMode, ControlId::LocateMode, ControlId::DoubleClickMode};
   for (ControlId mode : modes) SetWindowSubclass(Control(mode), &ChooseOnFocusAsWindowsDoes, 2, 0);
   auto chosen = [&] {
     std::vector<ControlId> ticked;
@@ -115,38 +115,38 @@ TEST_F(MainWindowTest, FocusMovesNeverChooseAMode) {
     }
     return ticked;
   };
-  const Ring onlyTheFirstMode{ControlId::鼠标1};
+  const Ring onlyTheFirstMode{ControlId::LeftClickMode};
 
-  // The whole ring both ways: had a mode been chosen on the way, 鼠标3's
-  // handler would have sent the focus to 编辑框4 out of turn.
-  Focus(ControlId::编辑框2);
+  // The whole ring both ways: had a mode been chosen on the way, LocateMode's
+  // handler would have sent the focus to the position box out of turn.
+  Focus(ControlId::UsageBox);
   EXPECT_EQ(FocusAfterKeys(VK_TAB, 11, false),
-            (Ring{ControlId::鼠标1, ControlId::鼠标2, ControlId::编辑框1, ControlId::编辑框3,
-                  ControlId::选择框1, ControlId::鼠标3, ControlId::编辑框4, ControlId::鼠标4,
-                  ControlId::选择框2, ControlId::编辑框5, ControlId::编辑框2}));
+            (Ring{ControlId::LeftClickMode, ControlId::RightClickMode, ControlId::IntervalBox, ControlId::CountBox,
+                  ControlId::CountLimitOn, ControlId::LocateMode, ControlId::PositionBox, ControlId::DoubleClickMode,
+                  ControlId::TimeLimitOn, ControlId::MinutesBox, ControlId::UsageBox}));
   EXPECT_EQ(chosen(), onlyTheFirstMode);
   EXPECT_EQ(FocusAfterKeys(VK_TAB, 11, true),
-            (Ring{ControlId::编辑框5, ControlId::选择框2, ControlId::鼠标4, ControlId::编辑框4,
-                  ControlId::鼠标3, ControlId::选择框1, ControlId::编辑框3, ControlId::编辑框1,
-                  ControlId::鼠标2, ControlId::鼠标1, ControlId::编辑框2}));
+            (Ring{ControlId::MinutesBox, ControlId::TimeLimitOn, ControlId::DoubleClickMode, ControlId::PositionBox,
+                  ControlId::LocateMode, ControlId::CountLimitOn, ControlId::CountBox, ControlId::IntervalBox,
+                  ControlId::RightClickMode, ControlId::LeftClickMode, ControlId::UsageBox}));
   EXPECT_EQ(chosen(), onlyTheFirstMode);
 
   // The focus given back on activation lands on an unchosen mode, and only there.
-  window->FocusWithoutChoosing(Control(ControlId::鼠标3));
-  ASSERT_EQ(GetFocus(), Control(ControlId::鼠标3));
+  window->FocusWithoutChoosing(Control(ControlId::LocateMode));
+  ASSERT_EQ(GetFocus(), Control(ControlId::LocateMode));
   SwitchAwayAndBack();
-  EXPECT_EQ(GetFocus(), Control(ControlId::鼠标3));
+  EXPECT_EQ(GetFocus(), Control(ControlId::LocateMode));
   EXPECT_EQ(chosen(), onlyTheFirstMode);
 
   // The arrow keys still choose, and raise the chosen mode's click.
   PressKey(VK_RIGHT, true);
-  ASSERT_TRUE(PumpUntil(window.get(), [&] { return port->IsTicked(Control::鼠标4); }, 3000));
-  EXPECT_EQ(chosen(), Ring{ControlId::鼠标4});
+  ASSERT_TRUE(PumpUntil(window.get(), [&] { return port->IsTicked(Control::DoubleClickMode); }, 3000));
+  EXPECT_EQ(chosen(), Ring{ControlId::DoubleClickMode});
   for (ControlId mode : modes) RemoveWindowSubclass(Control(mode), &ChooseOnFocusAsWindowsDoes, 2);
 }
 
 // Pumps like the program's loop, noting the key code and modifier mask of
-// every key-down for 编辑框4 as its key event will see them.
+// every key-down for the position box as its key event will see them.
 struct KeySeen {
   std::int32_t code;
   std::int32_t mask;
@@ -158,7 +158,7 @@ std::vector<KeySeen> KeysReachingPositionBox(MainWindow& window, int expected) {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
       if (message.message == WM_KEYDOWN &&
-          message.hwnd == window.ControlHandle(ControlId::编辑框4)) {
+          message.hwnd == window.ControlHandle(ControlId::PositionBox)) {
         const std::int32_t code = KeyCodeOf(message.wParam);
         seen.push_back({code, ModifierMaskOf(code)});
       }
@@ -172,7 +172,7 @@ std::vector<KeySeen> KeysReachingPositionBox(MainWindow& window, int expected) {
 }
 
 TEST_F(MainWindowTest, KeyEventsCarryTheKeyCodeAndModifierMask) {
-  Focus(ControlId::编辑框4);
+  Focus(ControlId::PositionBox);
   PressKey(VK_NUMPAD5);
   HoldKey(VK_SHIFT);
   PressKey(VK_SPACE);
@@ -188,13 +188,13 @@ TEST_F(MainWindowTest, KeyEventsCarryTheKeyCodeAndModifierMask) {
 }
 
 TEST_F(MainWindowTest, SpaceBarInThePositionBoxCapturesTheCursor) {
-  Focus(ControlId::编辑框4);
+  Focus(ControlId::PositionBox);
   SetCursorPos(123, 77);
   PumpFor(window.get(), 50);
   PressKey(VK_SPACE);
-  ASSERT_TRUE(PumpUntil(window.get(), [&] { return port->GetText(Control::编辑框4) != "定位"; }));
+  ASSERT_TRUE(PumpUntil(window.get(), [&] { return port->GetText(Control::PositionBox) != "定位"; }));
   PumpFor(window.get(), 50);
-  EXPECT_EQ(port->GetText(Control::编辑框4), "X:123 Y:77");
+  EXPECT_EQ(port->GetText(Control::PositionBox), "X:123 Y:77");
   EXPECT_EQ(state.capturedX, 123);
   EXPECT_EQ(state.capturedY, 77);
 }
@@ -211,9 +211,9 @@ TEST(KeyCodes, KeypadKeysReportTheMainBlockCodes) {
 }
 
 TEST_F(MainWindowTest, FocusComesBackAfterAnotherWindowWasActive) {
-  Focus(ControlId::编辑框3);
+  Focus(ControlId::CountBox);
   SwitchAwayAndBack();
-  EXPECT_EQ(GetFocus(), Control(ControlId::编辑框3));
+  EXPECT_EQ(GetFocus(), Control(ControlId::CountBox));
 }
 
 }  // namespace

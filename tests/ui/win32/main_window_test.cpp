@@ -62,7 +62,7 @@ TEST_P(ControlTable, ControlIsBuiltAsDescribed) {
   ASSERT_TRUE(IsWindow(handle));
   EXPECT_EQ(ClassOf(handle), ExpectedClass(d.kind));
 
-  HWND expectedParent = d.insideGroup ? Control(ControlId::分组框1) : window->Handle();
+  HWND expectedParent = d.insideGroup ? Control(ControlId::SettingsGroup) : window->Handle();
   EXPECT_EQ(GetParent(handle), expectedParent);
 
   const LONG_PTR style = GetWindowLongPtrW(handle, GWL_STYLE);
@@ -151,7 +151,7 @@ TEST_F(MainWindowTest, WindowIsFixedSizeAndCentred) {
 }
 
 TEST_F(MainWindowTest, UsageTextIsFortyOneLinesOf929Bytes) {
-  const Text usage = WindowText(Control(ControlId::编辑框2));
+  const Text usage = WindowText(Control(ControlId::UsageBox));
   EXPECT_EQ(usage.size(), 929u);
   EXPECT_EQ(std::count(usage.begin(), usage.end(), '\n'), 40);
   EXPECT_EQ(usage.rfind("使用说明：\r\n\r\n1.选择需要点击的模式", 0), 0u);
@@ -159,7 +159,7 @@ TEST_F(MainWindowTest, UsageTextIsFortyOneLinesOf929Bytes) {
 }
 
 TEST_F(MainWindowTest, ControlsAreStackedInTableOrderUnderEachParent) {
-  for (HWND parent : {window->Handle(), Control(ControlId::分组框1)}) {
+  for (HWND parent : {window->Handle(), Control(ControlId::SettingsGroup)}) {
     std::vector<HWND> expected;
     for (const ControlDescription& d : ui::Controls()) {
       if (GetParent(Control(d.id)) == parent) expected.push_back(Control(d.id));

@@ -30,7 +30,7 @@ TEST(BrowserCommandLine, CutsAtThePlaceholderAndAppendsTheAddress) {
 }
 
 TEST_F(MainWindowTest, LinkChangesColourUnderThePointer) {
-  HWND link = Control(ControlId::超级链接框1);
+  HWND link = Control(ControlId::HomepageLink);
   EXPECT_EQ(LinkColour(link), kLinkColour);
   SendMessageW(link, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
   EXPECT_EQ(LinkColour(link), kLinkHoverColour);

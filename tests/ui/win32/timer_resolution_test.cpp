@@ -17,13 +17,13 @@ enum class WayOut { Hotkey, CountLimit, TimeLimit, WindowClosed, WindowObjectGon
 
 class TimerResolutionTest : public MainWindowTest, public ::testing::WithParamInterface<WayOut> {
  protected:
-  bool Running() { return window && window->Handle() && port->GetTimerPeriod(Timer::时钟1) != 0; }
+  bool Running() { return window && window->Handle() && port->GetTimerPeriod(Timer::Click) != 0; }
 
   void Prepare(WayOut way) {
-    if (way == WayOut::CountLimit) port->SetText(Control::编辑框3, "3");
+    if (way == WayOut::CountLimit) port->SetText(Control::CountBox, "3");
     if (way == WayOut::TimeLimit) {
-      port->SetTicked(Control::选择框1, false);
-      port->SetText(Control::编辑框5, "0.002");  // 120 ms
+      port->SetTicked(Control::CountLimitOn, false);
+      port->SetText(Control::MinutesBox, "0.002");  // 120 ms
     }
   }
 
@@ -50,7 +50,7 @@ class TimerResolutionTest : public MainWindowTest, public ::testing::WithParamIn
 };
 
 TEST_P(TimerResolutionTest, EveryWayOutGivesTheFineTickBack) {
-  port->SetText(Control::编辑框1, "10");
+  port->SetText(Control::IntervalBox, "10");
   Prepare(GetParam());
   control->OnHotkey(33001, 0);
   ASSERT_TRUE(Running());
@@ -65,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(Runs, TimerResolutionTest,
                                            WayOut::WindowClosed, WayOut::WindowObjectGone));
 
 TEST_F(MainWindowTest, NoFineTickWithoutARun) {
-  port->SetText(Control::编辑框1, "abc");
+  port->SetText(Control::IntervalBox, "abc");
   control->OnHotkey(33001, 0);
   PumpFor(window.get(), 50);
   EXPECT_EQ(resolution.requests, Requests{});

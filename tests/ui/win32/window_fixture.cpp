@@ -122,7 +122,7 @@ std::vector<ControlId> MainWindowTest::FocusAfterKeys(WORD key, int presses, boo
         window.get(), [&] { return GetFocus() != before; }, 3000);
     PumpFor(window.get(), 10);
     const auto id = window->IdOfHandle(GetFocus());
-    visited.push_back(id ? *id : ControlId::时钟1);  // 时钟1 never takes the focus
+    visited.push_back(id ? *id : ControlId::ClickTimer);  // the click timer never takes the focus
   }
   return visited;
 }

@@ -12,95 +12,95 @@ namespace {
 class TimerPortTest : public MainWindowTest {
  protected:
   TimerPortTest() {
-    window->TimerOf(Timer::时钟1).onPeriodic = [this] { ++ticks; };
+    window->TimerOf(Timer::Click).onPeriodic = [this] { ++ticks; };
   }
   int ticks = 0;
 };
 
 TEST_F(TimerPortTest, StoringTheSamePeriodAgainKeepsTheTimerRunning) {
-  port->SetTimerPeriod(Timer::时钟1, 200);
+  port->SetTimerPeriod(Timer::Click, 200);
   // Restarting the timer every 50 ms would never let a 200 ms period elapse.
   const ULONGLONG end = GetTickCount64() + 1500;
   while (GetTickCount64() < end) {
-    port->SetTimerPeriod(Timer::时钟1, 200);
+    port->SetTimerPeriod(Timer::Click, 200);
     PumpFor(window.get(), 50);
   }
   EXPECT_GE(ticks, 3);
-  EXPECT_EQ(port->GetTimerPeriod(Timer::时钟1), 200);
+  EXPECT_EQ(port->GetTimerPeriod(Timer::Click), 200);
 }
 
 TEST_F(TimerPortTest, NegativePeriodStopsTheTimerAndReadsBackZero) {
-  port->SetTimerPeriod(Timer::时钟1, 20);
+  port->SetTimerPeriod(Timer::Click, 20);
   ASSERT_TRUE(PumpUntil(window.get(), [&] { return ticks >= 2; }));
-  port->SetTimerPeriod(Timer::时钟1, -5);
-  EXPECT_EQ(port->GetTimerPeriod(Timer::时钟1), 0);
+  port->SetTimerPeriod(Timer::Click, -5);
+  EXPECT_EQ(port->GetTimerPeriod(Timer::Click), 0);
   const int ticksWhenStopped = ticks;
   PumpFor(window.get(), 300);
   EXPECT_EQ(ticks, ticksWhenStopped);
 }
 
 TEST_F(MainWindowTest, SetTickedRaisesNoClickedHandler) {
-  // A real click on 选择框2 runs its handler, which unticks 选择框1 ...
-  SendMessageW(Control(ControlId::选择框2), BM_CLICK, 0, 0);
+  // A real click on TimeLimitOn runs its handler, which unticks CountLimitOn ...
+  SendMessageW(Control(ControlId::TimeLimitOn), BM_CLICK, 0, 0);
   PumpFor(window.get(), 20);
-  EXPECT_TRUE(port->IsTicked(Control::选择框2));
-  EXPECT_FALSE(port->IsTicked(Control::选择框1));
+  EXPECT_TRUE(port->IsTicked(Control::TimeLimitOn));
+  EXPECT_FALSE(port->IsTicked(Control::CountLimitOn));
   // ... while ticking through the port runs nothing.
-  port->SetTicked(Control::选择框2, false);
-  port->SetTicked(Control::选择框1, true);
-  port->SetTicked(Control::选择框2, true);
+  port->SetTicked(Control::TimeLimitOn, false);
+  port->SetTicked(Control::CountLimitOn, true);
+  port->SetTicked(Control::TimeLimitOn, true);
   PumpFor(window.get(), 20);
-  EXPECT_TRUE(port->IsTicked(Control::选择框1));
-  EXPECT_TRUE(port->IsTicked(Control::选择框2));
+  EXPECT_TRUE(port->IsTicked(Control::CountLimitOn));
+  EXPECT_TRUE(port->IsTicked(Control::TimeLimitOn));
 }
 
 TEST_F(MainWindowTest, SetTextIgnoresTheLimitThatTypingMeets) {
-  port->SetText(Control::编辑框3, "123456789");
-  EXPECT_EQ(port->GetText(Control::编辑框3), "123456789");
-  port->SetText(Control::编辑框3, "1234");
-  Focus(ControlId::编辑框3);
-  SendMessageW(Control(ControlId::编辑框3), EM_SETSEL, 4, 4);
+  port->SetText(Control::CountBox, "123456789");
+  EXPECT_EQ(port->GetText(Control::CountBox), "123456789");
+  port->SetText(Control::CountBox, "1234");
+  Focus(ControlId::CountBox);
+  SendMessageW(Control(ControlId::CountBox), EM_SETSEL, 4, 4);
   PressKey('5');
-  ASSERT_TRUE(PumpUntil(window.get(), [&] { return port->GetText(Control::编辑框3) == "12345"; }));
+  ASSERT_TRUE(PumpUntil(window.get(), [&] { return port->GetText(Control::CountBox) == "12345"; }));
   PressKey('6');  // the sixth character is refused
   PumpFor(window.get(), 150);
-  EXPECT_EQ(port->GetText(Control::编辑框3), "12345");
+  EXPECT_EQ(port->GetText(Control::CountBox), "12345");
   // The read-only position box takes a text from the program all the same.
-  port->SetText(Control::编辑框4, "X:1 Y:2");
-  EXPECT_EQ(port->GetText(Control::编辑框4), "X:1 Y:2");
+  port->SetText(Control::PositionBox, "X:1 Y:2");
+  EXPECT_EQ(port->GetText(Control::PositionBox), "X:1 Y:2");
 }
 
 TEST_F(MainWindowTest, TextsCrossTheBoundaryAsGbk) {
   port->SetCaption("Velmora - 已开始");
   EXPECT_EQ(WindowText(window->Handle()), "Velmora - 已开始");
-  port->SetText(Control::编辑框1, "１００");
-  EXPECT_EQ(port->GetText(Control::编辑框1), "１００");
-  port->SetText(Control::编辑框1, "");
-  EXPECT_EQ(port->GetText(Control::编辑框1), "");
+  port->SetText(Control::IntervalBox, "１００");
+  EXPECT_EQ(port->GetText(Control::IntervalBox), "１００");
+  port->SetText(Control::IntervalBox, "");
+  EXPECT_EQ(port->GetText(Control::IntervalBox), "");
 }
 
 TEST_F(MainWindowTest, DisabledSettingsRefuseAClickOnARadioButton) {
   RECT rect;
-  GetWindowRect(Control(ControlId::鼠标2), &rect);
+  GetWindowRect(Control(ControlId::RightClickMode), &rect);
   const POINT middle{rect.left + 8, (rect.top + rect.bottom) / 2};
   port->SetSettingsEnabled(false);
   mouse.SimulateMouseClick(middle.x, middle.y, LeftClick);
   PumpFor(window.get(), 200);
-  EXPECT_FALSE(port->IsTicked(Control::鼠标2));
-  EXPECT_TRUE(port->IsTicked(Control::鼠标1));
-  EXPECT_TRUE(IsWindowEnabled(Control(ControlId::鼠标2)));  // keeps its own state
+  EXPECT_FALSE(port->IsTicked(Control::RightClickMode));
+  EXPECT_TRUE(port->IsTicked(Control::LeftClickMode));
+  EXPECT_TRUE(IsWindowEnabled(Control(ControlId::RightClickMode)));  // keeps its own state
 
   port->SetSettingsEnabled(true);
   mouse.SimulateMouseClick(middle.x, middle.y, LeftClick);
   ASSERT_TRUE(PumpUntil(
-      window.get(), [&] { return port->IsTicked(Control::鼠标2); }, 3000));
-  EXPECT_FALSE(port->IsTicked(Control::鼠标1));
+      window.get(), [&] { return port->IsTicked(Control::RightClickMode); }, 3000));
+  EXPECT_FALSE(port->IsTicked(Control::LeftClickMode));
 }
 
 TEST_F(MainWindowTest, StatusTextReplacesThePartText) {
   port->SetStatusText("左键点击 速度:100 毫秒 第 1 次");
   wchar_t text[64] = {};
-  SendMessageW(Control(ControlId::状态条1), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+  SendMessageW(Control(ControlId::StatusBar), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
   EXPECT_EQ(WideToGbk(text), "左键点击 速度:100 毫秒 第 1 次");
 }
 
@@ -109,11 +109,11 @@ TEST_F(MainWindowTest, ClickRunStartedByTheHotkeyLandsOnAWindowOfTheTest) {
   PumpFor(window.get(), 100);
   const POINT centre = target.Centre();
   SetCursorPos(centre.x, centre.y);
-  port->SetText(Control::编辑框1, "20");
-  port->SetText(Control::编辑框3, "5");
+  port->SetText(Control::IntervalBox, "20");
+  port->SetText(Control::CountBox, "5");
   control->OnHotkey(33001, 0);
   EXPECT_EQ(WindowText(window->Handle()), "Velmora - 已开始");
-  ASSERT_TRUE(PumpUntil(window.get(), [&] { return port->GetTimerPeriod(Timer::时钟1) == 0; }));
+  ASSERT_TRUE(PumpUntil(window.get(), [&] { return port->GetTimerPeriod(Timer::Click) == 0; }));
   PumpFor(window.get(), 200);
   ASSERT_EQ(target.presses.size(), 10u);
   for (std::size_t i = 0; i < target.presses.size(); ++i) {
@@ -123,7 +123,7 @@ TEST_F(MainWindowTest, ClickRunStartedByTheHotkeyLandsOnAWindowOfTheTest) {
   }
   EXPECT_EQ(WindowText(window->Handle()), "Velmora - 已停止");
   wchar_t status[64] = {};
-  SendMessageW(Control(ControlId::状态条1), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(status));
+  SendMessageW(Control(ControlId::StatusBar), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(status));
   EXPECT_EQ(WideToGbk(status), "左键点击 速度:20 毫秒 第 5 次");
 }
 
