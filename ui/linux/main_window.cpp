@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "ui/focus_ring.h"
 #include "ui/handlers.h"
 #include "ui/linux/gbk.h"
 #include "ui/linux/hyperlink.h"
@@ -237,49 +238,44 @@ void MainWindow::RaiseClicked(ControlId id) {
   if (clickControl_) ui::RaiseClicked(*clickControl_, id);
 }
 
+bool MainWindow::IsUsable(ControlId id) const {
+  QWidget* widget = Widget(id);
+  // isEnabled() is false inside a disabled group: the locked settings are skipped.
+  return widget && widget->isVisible() && widget->isEnabled();
+}
+
+std::optional<ControlId> MainWindow::IdOf(const QWidget* widget) const {
+  for (int i = 0; i < ui::kControlCount; ++i) {
+    if (widget && widgets_[i] == widget) return static_cast<ControlId>(i);
+  }
+  return std::nullopt;
+}
+
 std::vector<QWidget*> MainWindow::TabRing() const {
   std::vector<QWidget*> ring;
-  const auto& controls = ui::Controls();
-  for (auto control = controls.rbegin(); control != controls.rend(); ++control) {
-    QWidget* widget = Widget(control->id);
-    // isEnabled() is false inside a disabled group: the locked settings are skipped.
-    if (control->tabStop && widget && widget->isVisible() && widget->isEnabled()) {
-      ring.push_back(widget);
-    }
+  for (ControlId id : ui::TabRing([this](ControlId id) { return IsUsable(id); })) {
+    ring.push_back(Widget(id));
   }
   return ring;
 }
 
 bool MainWindow::focusNextPrevChild(bool next) {
-  const std::vector<QWidget*> ring = TabRing();
   QWidget* focus = focusWidget();
-  if (ring.empty() || !focus) return true;
-  const auto found = std::find(ring.begin(), ring.end(), focus);
-  const auto size = static_cast<std::ptrdiff_t>(ring.size());
-  const std::ptrdiff_t current = found == ring.end() ? (next ? -1 : 0) : found - ring.begin();
-  const std::ptrdiff_t target = ((current + (next ? 1 : -1)) % size + size) % size;
-  ring[static_cast<std::size_t>(target)]->setFocus(next ? Qt::TabFocusReason
-                                                        : Qt::BacktabFocusReason);
+  if (!focus) return true;
+  const auto ring = ui::TabRing([this](ControlId id) { return IsUsable(id); });
+  if (const auto target = ui::StepRound(ring, IdOf(focus), next ? 1 : -1)) {
+    Widget(*target)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  }
   return true;
 }
 
-bool MainWindow::MoveRadioChoice(QWidget* focused, int step) {
-  std::vector<QWidget*> radios;
-  for (QWidget* widget : TabRing()) {
-    if (qobject_cast<QRadioButton*>(widget) && widget->parentWidget() == focused->parentWidget()) {
-      radios.push_back(widget);
-    }
-  }
-  const auto found = std::find(radios.begin(), radios.end(), focused);
-  if (found == radios.end()) return false;
-  const auto size = static_cast<std::ptrdiff_t>(radios.size());
-  auto* target = static_cast<QRadioButton*>(
-      radios[static_cast<std::size_t>(((found - radios.begin() + step) % size + size) % size)]);
-  target->setChecked(true);  // the others of the group clear themselves
-  for (int i = 0; i < ui::kControlCount; ++i) {
-    if (widgets_[i] == target) RaiseClicked(static_cast<ControlId>(i));
-  }
-  target->setFocus(Qt::OtherFocusReason);
+bool MainWindow::MoveRadioChoice(ControlId focused, int step) {
+  const auto radios = ui::RadioRing(focused, [this](ControlId id) { return IsUsable(id); });
+  const auto target = ui::StepRound(radios, focused, step);
+  if (!target) return false;
+  Button(*target)->setChecked(true);  // the others of the group clear themselves
+  RaiseClicked(*target);
+  Widget(*target)->setFocus(Qt::OtherFocusReason);
   return true;
 }
 
@@ -290,9 +286,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   const std::int32_t code = KeyCodeOf(key->key(), keypad);
   const std::int32_t mask = ModifierMaskOf(key->key(), key->modifiers());
 
-  if (qobject_cast<QRadioButton*>(watched) && IsArrow(key->key()) && mask == 0) {
+  const auto watchedId = IdOf(qobject_cast<QWidget*>(watched));
+  if (watchedId && IsArrow(key->key()) && mask == 0) {
     const int step = (key->key() == Qt::Key_Right || key->key() == Qt::Key_Down) ? 1 : -1;
-    return MoveRadioChoice(static_cast<QWidget*>(watched), step);
+    if (MoveRadioChoice(*watchedId, step)) return true;
   }
   if (watched == Widget(ControlId::PositionBox) && clickControl_) {
     // The key event comes before the box sees the key, and lets it through.

@@ -32,7 +32,10 @@ class MainWindow : public QWidget {
   }
 
   void Bind(ClickControl& clickControl);
-  // The controls Tab visits, in order: tab stops that are visible and usable.
+  // Visible and enabled (also through its parents).
+  bool IsUsable(ControlId id) const;
+  std::optional<ControlId> IdOf(const QWidget* widget) const;
+  // The controls Tab visits now, in order.
   std::vector<QWidget*> TabRing() const;
 
  protected:
@@ -43,7 +46,7 @@ class MainWindow : public QWidget {
   QWidget* CreateControl(const ui::ControlDescription& control, QWidget* group,
                          const Text& homepageAddress);
   void RaiseClicked(ControlId id);
-  bool MoveRadioChoice(QWidget* focused, int step);
+  bool MoveRadioChoice(ControlId focused, int step);
 
   std::array<QWidget*, ui::kControlCount> widgets_{};
   class StatusBar* statusBar_ = nullptr;

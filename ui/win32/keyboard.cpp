@@ -1,7 +1,6 @@
 #include "ui/win32/keyboard.h"
 
-#include <algorithm>
-
+#include "ui/focus_ring.h"
 #include "ui/win32/main_window.h"
 
 namespace velmora::win32 {
@@ -13,51 +12,28 @@ constexpr std::int32_t kAltBit = 4;
 
 bool IsHeld(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
 
-bool IsUsable(HWND control, HWND top) {
-  for (HWND window = control; window && window != top; window = GetParent(window)) {
-    if (!IsWindowEnabled(window)) return false;
-  }
-  return IsWindowVisible(control);
-}
-
 void MoveFocusRound(MainWindow& window, int step) {
-  const std::vector<HWND> ring = TabRing(window);
   HWND focus = GetFocus();
-  if (ring.empty() || !focus || !IsChild(window.Handle(), focus)) return;
-  const auto found = std::find(ring.begin(), ring.end(), focus);
-  const auto size = static_cast<std::ptrdiff_t>(ring.size());
-  // From a control outside the ring, Tab starts at its first control.
-  const std::ptrdiff_t current = found == ring.end() ? (step > 0 ? -1 : 0) : found - ring.begin();
-  window.FocusWithoutChoosing(
-      ring[static_cast<std::size_t>(((current + step) % size + size) % size)]);
+  if (!focus || !IsChild(window.Handle(), focus)) return;
+  if (const auto target = ui::StepRound(window.TabRing(), window.IdOfHandle(focus), step)) {
+    window.FocusWithoutChoosing(window.ControlHandle(*target));
+  }
 }
 
 // Arrow keys on a radio button choose the next or previous radio button of
 // the same parent, raise its clicked event, then give it the focus.
-bool MoveRadioChoice(MainWindow& window, HWND focus, int step) {
-  std::vector<HWND> radios;
-  for (HWND control : TabRing(window)) {
-    const auto id = window.IdOfHandle(control);
-    if (id && ui::Describe(*id).kind == ui::ControlKind::RadioButton &&
-        GetParent(control) == GetParent(focus)) {
-      radios.push_back(control);
-    }
+bool MoveRadioChoice(MainWindow& window, ControlId focused, int step) {
+  const std::vector<ControlId> radios =
+      ui::RadioRing(focused, [&window](ControlId id) { return window.IsUsable(id); });
+  const auto target = ui::StepRound(radios, focused, step);
+  if (!target) return false;
+  for (ControlId radio : radios) {
+    SendMessageW(window.ControlHandle(radio), BM_SETCHECK, BST_UNCHECKED, 0);
   }
-  const auto found = std::find(radios.begin(), radios.end(), focus);
-  if (found == radios.end()) return false;
-  const auto size = static_cast<std::ptrdiff_t>(radios.size());
-  HWND target =
-      radios[static_cast<std::size_t>(((found - radios.begin() + step) % size + size) % size)];
-  for (HWND radio : radios) SendMessageW(radio, BM_SETCHECK, BST_UNCHECKED, 0);
-  SendMessageW(target, BM_SETCHECK, BST_CHECKED, 0);
-  if (const auto id = window.IdOfHandle(target)) window.RaiseClicked(*id);
-  window.FocusWithoutChoosing(target);
+  SendMessageW(window.ControlHandle(*target), BM_SETCHECK, BST_CHECKED, 0);
+  window.RaiseClicked(*target);
+  window.FocusWithoutChoosing(window.ControlHandle(*target));
   return true;
-}
-
-bool IsRadioButton(const MainWindow& window, HWND control) {
-  const auto id = window.IdOfHandle(control);
-  return id && ui::Describe(*id).kind == ui::ControlKind::RadioButton;
 }
 
 }  // namespace
@@ -85,16 +61,6 @@ std::int32_t ModifierMaskOf(std::int32_t keyCode) {
   return mask;
 }
 
-std::vector<HWND> TabRing(const MainWindow& window) {
-  std::vector<HWND> ring;
-  const auto& controls = ui::Controls();
-  for (auto control = controls.rbegin(); control != controls.rend(); ++control) {
-    HWND handle = window.ControlHandle(control->id);
-    if (control->tabStop && handle && IsUsable(handle, window.Handle())) ring.push_back(handle);
-  }
-  return ring;
-}
-
 bool PreTranslateKeyboard(MainWindow& window, const MSG& message) {
   HWND top = window.Handle();
   if (!top || (message.hwnd != top && !IsChild(top, message.hwnd))) return false;
@@ -111,9 +77,9 @@ bool PreTranslateKeyboard(MainWindow& window, const MSG& message) {
     return true;
   }
   if (mask == 0 && keyCode >= VK_LEFT && keyCode <= VK_DOWN) {
-    HWND focus = GetFocus();
     const int step = (keyCode == VK_RIGHT || keyCode == VK_DOWN) ? 1 : -1;
-    if (focus && IsRadioButton(window, focus) && MoveRadioChoice(window, focus, step)) return true;
+    const auto focused = window.IdOfHandle(GetFocus());
+    if (focused && MoveRadioChoice(window, *focused, step)) return true;
   }
   // The key event comes before the control sees the key; no handler here
   // swallows it, so the message goes on.

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <vector>
 
 namespace velmora::win32 {
 
@@ -14,10 +13,6 @@ class MainWindow;
 std::int32_t KeyCodeOf(WPARAM virtualKey);
 // 1 Ctrl, 2 Shift, 4 Alt, as held now; a modifier key is not its own modifier.
 std::int32_t ModifierMaskOf(std::int32_t keyCode);
-
-// The controls Tab visits, in order: tab stops that are visible and usable
-// (no disabled window above them), by descending table position.
-std::vector<HWND> TabRing(const MainWindow& window);
 
 // The window's own keyboard handling, ahead of dispatch: Tab and Shift+Tab
 // move the focus round the ring, Esc closes the window, the arrow keys move

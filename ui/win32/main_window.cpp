@@ -4,11 +4,11 @@
 
 #include <vector>
 
+#include "ui/focus_ring.h"
 #include "ui/handlers.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/gbk.h"
 #include "ui/win32/hyperlink.h"
-#include "ui/win32/keyboard.h"
 #include "ui/win32/label.h"
 
 namespace velmora::win32 {
@@ -259,6 +259,19 @@ std::optional<ControlId> MainWindow::IdOfHandle(HWND handle) const {
   return std::nullopt;
 }
 
+bool MainWindow::IsUsable(ControlId id) const {
+  HWND control = ControlHandle(id);
+  if (!control || !IsWindowVisible(control)) return false;
+  for (HWND window = control; window && window != window_; window = GetParent(window)) {
+    if (!IsWindowEnabled(window)) return false;
+  }
+  return true;
+}
+
+std::vector<ControlId> MainWindow::TabRing() const {
+  return ui::TabRing([this](ControlId id) { return IsUsable(id); });
+}
+
 TimerWindow& MainWindow::TimerOf(Timer timer) {
   return timer == Timer::Click ? *clickTimer_ : *timeLimitTimer_;
 }
@@ -358,8 +371,8 @@ void MainWindow::OnFocus() {
     FocusWithoutChoosing(rememberedFocus_);
     return;
   }
-  const std::vector<HWND> ring = TabRing(*this);
-  if (!ring.empty()) FocusWithoutChoosing(ring.front());
+  const std::vector<ControlId> ring = TabRing();
+  if (!ring.empty()) FocusWithoutChoosing(ControlHandle(ring.front()));
 }
 
 void MainWindow::FocusWithoutChoosing(HWND target) {

@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "core/click_control.h"
 #include "ui/win32/dpi.h"
@@ -34,6 +35,10 @@ class MainWindow {
   HWND ControlHandle(ControlId id) const { return controls_[static_cast<int>(id)]; }
   std::optional<ControlId> IdOfHandle(HWND handle) const;
   TimerWindow& TimerOf(Timer timer);
+  // Visible, and neither the control nor a window above it disabled.
+  bool IsUsable(ControlId id) const;
+  // The controls Tab visits now, in order.
+  std::vector<ControlId> TabRing() const;
 
   void Bind(ClickControl& clickControl);
   // The clicked and key-down events of the controls that have handlers.
