@@ -4,11 +4,12 @@
 #include <limits>
 
 #include "core/conversions.h"
+#include "core/key_codes.h"
+#include "core/message_box_values.h"
 
 namespace velmora {
 namespace {
 
-constexpr std::int32_t kSpaceKey = 32;
 constexpr double kMinutesToMilliseconds = 60000.0;
 // Two counts closer than this are equal, so a limit such as "29.99999995"
 // still ends the run after 30 clicks.
@@ -81,7 +82,7 @@ void ClickControl::OnClickTick() {
   if (window_.IsTicked(Control::LocateMode)) {
     if (window_.GetText(Control::PositionBox) == kUnsetPosition) {
       StopClicking();
-      window_.ShowMessage("没有设置位置", 0, "警告:");
+      window_.ShowMessage("没有设置位置", message_box::kOkOnly, "警告:");
     } else {
       ShowStatus("定位点击 速度:");
       mouse_.SimulateMouseClick(state_.capturedX, state_.capturedY, LeftClick);
@@ -119,7 +120,7 @@ void ClickControl::OnTimeLimitClicked() {
 void ClickControl::OnLocateModeClicked() { window_.SetFocusTo(Control::PositionBox); }
 
 void ClickControl::CapturePosition(std::int32_t keyCode, std::int32_t /*ignoredModifiers*/) {
-  if (keyCode != kSpaceKey) return;
+  if (keyCode != keys::kSpace) return;
   // The key is not swallowed: the read-only box takes the typed space as a no-op.
   const ScreenPoint cursor = mouse_.GetCursorPosition();
   state_.capturedX = cursor.x;

@@ -1,5 +1,7 @@
 #include "ui/window_created.h"
 
+#include "core/key_codes.h"
+
 namespace velmora::ui {
 
 void OnWindowCreated(WindowPort& window, ProgramState& state,
@@ -8,7 +10,7 @@ void OnWindowCreated(WindowPort& window, ProgramState& state,
   window.SetCaption(kCaption);
   state.programName = kProgramName;
   // Stored as it comes: 0 when another program holds Alt+D.
-  state.hotkeyId = registerHotkey(kAltModifier, kKeyD);
+  state.hotkeyId = registerHotkey(keys::kAltBit, keys::kLetterD);
   CheckForUpdate(kProductCode, kCurrentVersion, kForcedUpdate, addresses.errorPage,
                  addresses.updateHost, fetch, shell);
 }

@@ -12,9 +12,6 @@ inline constexpr char kCaption[] = "Velmora V1.8";
 inline constexpr char kProgramName[] = "Velmora";
 inline constexpr char kProductCode[] = "10022";
 inline constexpr char kCurrentVersion[] = "1.0.0.1";
-inline constexpr int kForcedUpdate = 1;
-inline constexpr int kAltModifier = 4;  // the program's own modifier bits: 1 Ctrl, 2 Shift, 4 Alt
-inline constexpr int kKeyD = 68;        // virtual-key code of D
 
 struct UpdateAddresses {
   Text updateHost;  // host or host:port

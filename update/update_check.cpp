@@ -1,15 +1,12 @@
 #include "update/update_check.h"
 
+#include "core/message_box_values.h"
 #include "update/marker_extraction.h"
 #include "update/web_address.h"
 
 namespace velmora {
 namespace {
 
-constexpr int kMessageYesNo = 4;
-constexpr int kMessageExclamation = 48;
-constexpr int kButtonNo = 6;
-constexpr int kForcedUpdate = 1;
 
 Text Field(const Text& reply, const Text& name) {
   return ExtractBetween(reply, "<!--" + name + "-->", "<!--" + name + "end-->", 0, false);
@@ -70,7 +67,7 @@ void CheckForUpdate(const Text& productCode, const Text& currentVersion, int for
 
   if (version.empty()) return;
   if (version == "Error") {
-    shell.ShowMessage("发生错误 ", kMessageExclamation, "消息");
+    shell.ShowMessage("发生错误 ", message_box::kIconExclamation, "消息");
     OpenIfWebAddress(shell, errorPageAddress);
     shell.EndProgram(0);
     return;
@@ -82,8 +79,8 @@ void CheckForUpdate(const Text& productCode, const Text& currentVersion, int for
       shell.ShowMessage("发现新版:" + ShortenForDisplay(version, kMaxVersionBytes, 1) + "\r\n" +
                             ShortenForDisplay(description, kMaxDescriptionBytes,
                                               kMaxDescriptionLines),
-                        kMessageYesNo, "在线更新:");
-  if (button == kButtonNo) {
+                        message_box::kYesNo, "在线更新:");
+  if (button == message_box::kNo) {
     if (force == kForcedUpdate) shell.EndProgram(0);
     return;
   }

@@ -36,6 +36,9 @@ inline constexpr std::size_t kMaxDescriptionBytes = 2000;
 inline constexpr std::size_t kMaxDescriptionLines = 30;
 inline constexpr std::size_t kMaxVersionBytes = 64;
 
+// The force flag with which declining an offer ends the program.
+inline constexpr int kForcedUpdate = 1;
+
 // Asks the update server about productCode and acts on the reply: goes on
 // silently, reports a server error and ends, or offers the new version.
 // Returns only where the program goes on. Only addresses that pass

@@ -6,6 +6,7 @@
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
 
+#include "core/key_codes.h"
 #include "ui/handlers.h"
 
 namespace velmora::linux_ui {
@@ -20,16 +21,18 @@ int NoteRefusal(Display*, XErrorEvent* error) {
 }
 
 KeySym KeySymOf(int keyCode) {
-  if (keyCode >= 'A' && keyCode <= 'Z') return XK_a + (keyCode - 'A');
-  if (keyCode >= '0' && keyCode <= '9') return XK_0 + (keyCode - '0');
+  if (keyCode >= keys::kLetterA && keyCode <= keys::kLetterA + 25) {
+    return XK_a + (keyCode - keys::kLetterA);
+  }
+  if (keyCode >= keys::kDigit0 && keyCode <= keys::kDigit0 + 9) return XK_0 + (keyCode - keys::kDigit0);
   return NoSymbol;
 }
 
 unsigned ModifierMaskOf(int modifierWord) {
   unsigned mask = 0;
-  if (modifierWord & 1) mask |= ControlMask;
-  if (modifierWord & 2) mask |= ShiftMask;
-  if (modifierWord & 4) mask |= Mod1Mask;
+  if (modifierWord & keys::kCtrlBit) mask |= ControlMask;
+  if (modifierWord & keys::kShiftBit) mask |= ShiftMask;
+  if (modifierWord & keys::kAltBit) mask |= Mod1Mask;
   return mask;
 }
 

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "core/key_codes.h"
 #include "ui/focus_ring.h"
 #include "ui/handlers.h"
 #include "ui/linux/gbk.h"
@@ -78,48 +79,48 @@ class StatusBar : public QWidget {
 };
 
 std::int32_t KeyCodeOf(int qtKey, bool keypad) {
-  if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return 'A' + (qtKey - Qt::Key_A);
-  if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return '0' + (qtKey - Qt::Key_0);
+  if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return keys::kLetterA + (qtKey - Qt::Key_A);
+  if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return keys::kDigit0 + (qtKey - Qt::Key_0);
   if (keypad) {
-    if (qtKey == Qt::Key_Minus) return 189;
-    if (qtKey == Qt::Key_Period) return 190;
-    if (qtKey == Qt::Key_Slash) return 191;
+    if (qtKey == Qt::Key_Minus) return keys::kMinus;
+    if (qtKey == Qt::Key_Period) return keys::kPeriod;
+    if (qtKey == Qt::Key_Slash) return keys::kSlash;
   }
   switch (qtKey) {
     case Qt::Key_Space:
-      return 32;
+      return keys::kSpace;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-      return 9;
+      return keys::kTab;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      return 13;
+      return keys::kEnter;
     case Qt::Key_Escape:
-      return 27;
+      return keys::kEscape;
     case Qt::Key_Shift:
-      return 16;
+      return keys::kShift;
     case Qt::Key_Control:
-      return 17;
+      return keys::kControl;
     case Qt::Key_Alt:
-      return 18;
+      return keys::kAlt;
     case Qt::Key_Left:
-      return 37;
+      return keys::kLeft;
     case Qt::Key_Up:
-      return 38;
+      return keys::kUp;
     case Qt::Key_Right:
-      return 39;
+      return keys::kRight;
     case Qt::Key_Down:
-      return 40;
+      return keys::kDown;
     default:
-      return 0;
+      return 0;  // a key the program has no code for
   }
 }
 
 std::int32_t ModifierMaskOf(int qtKey, Qt::KeyboardModifiers modifiers) {
   std::int32_t mask = 0;
-  if (qtKey != Qt::Key_Control && (modifiers & Qt::ControlModifier)) mask |= 1;
-  if (qtKey != Qt::Key_Shift && (modifiers & Qt::ShiftModifier)) mask |= 2;
-  if (qtKey != Qt::Key_Alt && (modifiers & Qt::AltModifier)) mask |= 4;
+  if (qtKey != Qt::Key_Control && (modifiers & Qt::ControlModifier)) mask |= keys::kCtrlBit;
+  if (qtKey != Qt::Key_Shift && (modifiers & Qt::ShiftModifier)) mask |= keys::kShiftBit;
+  if (qtKey != Qt::Key_Alt && (modifiers & Qt::AltModifier)) mask |= keys::kAltBit;
   return mask;
 }
 

@@ -5,48 +5,40 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
+#include "core/message_box_values.h"
 #include "ui/linux/gbk.h"
 
 namespace velmora::linux_ui {
-namespace {
-constexpr int kYesNo = 4;
-constexpr int kIconMask = 0xF0;
-constexpr int kIconExclamation = 0x30;
-constexpr int kIconHand = 0x10;
-constexpr int kIconQuestion = 0x20;
-constexpr int kIconAsterisk = 0x40;
-}  // namespace
-
 int ShowMessage(const Text& text, int flags, const Text& title) {
   QMessageBox box;
   box.setWindowTitle(GbkToQString(title));
   box.setText(GbkToQString(text));
-  switch (flags & kIconMask) {
-    case kIconHand:
+  switch (flags & message_box::kIconMask) {
+    case message_box::kIconHand:
       box.setIcon(QMessageBox::Critical);
       break;
-    case kIconQuestion:
+    case message_box::kIconQuestion:
       box.setIcon(QMessageBox::Question);
       break;
-    case kIconExclamation:
+    case message_box::kIconExclamation:
       box.setIcon(QMessageBox::Warning);
       break;
-    case kIconAsterisk:
+    case message_box::kIconAsterisk:
       box.setIcon(QMessageBox::Information);
       break;
     default:
       break;
   }
-  const bool yesNo = (flags & 0xF) == kYesNo;
+  const bool yesNo = (flags & message_box::kButtonsMask) == message_box::kYesNo;
   box.setStandardButtons(yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
   box.setWindowModality(Qt::ApplicationModal);
   switch (box.exec()) {
     case QMessageBox::Yes:
-      return 5;
+      return message_box::kYes;
     case QMessageBox::No:
-      return 6;
+      return message_box::kNo;
     default:
-      return 0;
+      return message_box::kOk;
   }
 }
 

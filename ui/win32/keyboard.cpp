@@ -1,14 +1,11 @@
 #include "ui/win32/keyboard.h"
 
+#include "core/key_codes.h"
 #include "ui/focus_ring.h"
 #include "ui/win32/main_window.h"
 
 namespace velmora::win32 {
 namespace {
-
-constexpr std::int32_t kCtrlBit = 1;
-constexpr std::int32_t kShiftBit = 2;
-constexpr std::int32_t kAltBit = 4;
 
 bool IsHeld(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
 
@@ -40,14 +37,14 @@ bool MoveRadioChoice(MainWindow& window, ControlId focused, int step) {
 
 std::int32_t KeyCodeOf(WPARAM virtualKey) {
   const auto key = static_cast<std::int32_t>(virtualKey & 0xFF);
-  if (key >= VK_NUMPAD0 && key <= VK_NUMPAD9) return '0' + (key - VK_NUMPAD0);
+  if (key >= VK_NUMPAD0 && key <= VK_NUMPAD9) return keys::kDigit0 + (key - VK_NUMPAD0);
   switch (key) {
     case VK_SUBTRACT:
-      return 189;
+      return keys::kMinus;
     case VK_DECIMAL:
-      return 190;
+      return keys::kPeriod;
     case VK_DIVIDE:
-      return 191;
+      return keys::kSlash;
     default:
       return key;
   }
@@ -55,9 +52,9 @@ std::int32_t KeyCodeOf(WPARAM virtualKey) {
 
 std::int32_t ModifierMaskOf(std::int32_t keyCode) {
   std::int32_t mask = 0;
-  if (keyCode != VK_CONTROL && IsHeld(VK_CONTROL)) mask |= kCtrlBit;
-  if (keyCode != VK_SHIFT && IsHeld(VK_SHIFT)) mask |= kShiftBit;
-  if (keyCode != VK_MENU && IsHeld(VK_MENU)) mask |= kAltBit;
+  if (keyCode != VK_CONTROL && IsHeld(VK_CONTROL)) mask |= keys::kCtrlBit;
+  if (keyCode != VK_SHIFT && IsHeld(VK_SHIFT)) mask |= keys::kShiftBit;
+  if (keyCode != VK_MENU && IsHeld(VK_MENU)) mask |= keys::kAltBit;
   return mask;
 }
 
@@ -68,7 +65,7 @@ bool PreTranslateKeyboard(MainWindow& window, const MSG& message) {
 
   const std::int32_t keyCode = KeyCodeOf(message.wParam);
   const std::int32_t mask = ModifierMaskOf(keyCode);
-  if (keyCode == VK_TAB && (mask == 0 || mask == kShiftBit)) {
+  if (keyCode == VK_TAB && (mask == 0 || mask == keys::kShiftBit)) {
     MoveFocusRound(window, mask == 0 ? 1 : -1);
     return true;
   }

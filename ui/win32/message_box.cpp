@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "core/message_box_values.h"
 #include "ui/win32/gbk.h"
 
 namespace velmora::win32 {
@@ -14,21 +15,21 @@ unsigned MessageBoxType(int flags) {
 int ButtonValue(int messageBoxResult) {
   switch (messageBoxResult) {
     case IDOK:
-      return 0;
+      return message_box::kOk;
     case IDCANCEL:
-      return 1;
+      return message_box::kCancel;
     case IDABORT:
-      return 2;
+      return message_box::kAbort;
     case IDRETRY:
-      return 3;
+      return message_box::kRetry;
     case IDIGNORE:
-      return 4;
+      return message_box::kIgnore;
     case IDYES:
-      return 5;
+      return message_box::kYes;
     case IDNO:
-      return 6;
+      return message_box::kNo;
     default:
-      return 0;
+      return message_box::kOk;  // no box could be shown
   }
 }
 
