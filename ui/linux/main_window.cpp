@@ -13,6 +13,7 @@
 #include <QShortcut>
 #include <QStyleOptionFrame>
 #include <QTimer>
+#include <QValidator>
 #include <algorithm>
 
 #include "core/key_codes.h"
@@ -32,6 +33,41 @@ constexpr int kStatusHeight = 20;
 bool IsArrow(int key) {
   return key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down;
 }
+
+// Like a Windows edit box's limit: of what the user types or pastes, only as
+// much is inserted as fits; the program's own setText is never validated,
+// so its texts may be longer.
+class TypingLimit : public QValidator {
+ public:
+  TypingLimit(QLineEdit* edit, int limit) : QValidator(edit), before_(edit->text()), limit_(limit) {
+    // Validation comes before the change is made final, and textChanged
+    // after it: so this is always the text before the edit.
+    connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = text; });
+  }
+
+  State validate(QString& input, int& position) const override {
+    if (input.size() <= limit_) return Acceptable;
+    // The edit replaced what lies between the start and end that the text
+    // before it and the input share.
+    const QString& before = before_;
+    qsizetype same = 0;
+    while (same < before.size() && same < input.size() && before[same] == input[same]) ++same;
+    qsizetype sameEnd = 0;
+    while (sameEnd < before.size() - same && sameEnd < input.size() - same &&
+           before[before.size() - 1 - sameEnd] == input[input.size() - 1 - sameEnd]) {
+      ++sameEnd;
+    }
+    const qsizetype room = std::max<qsizetype>(0, limit_ - same - sameEnd);
+    const QString inserted = input.mid(same, input.size() - same - sameEnd).left(room);
+    input = before.left(same) + inserted + before.right(sameEnd);
+    position = static_cast<int>(same + inserted.size());
+    return Acceptable;
+  }
+
+ private:
+  QString before_;
+  int limit_;
+};
 
 }  // namespace
 
@@ -176,6 +212,7 @@ QWidget* MainWindow::CreateControl(const ControlDescription& control, QWidget* g
       edit->setReadOnly(control.readOnly);
       edit->setCursorPosition(0);
       edit->installEventFilter(this);
+      LimitTyping(edit, control.textLimit);
       widget = edit;
       const int minimum = QFontMetrics(edit->font()).height() + 4;
       widget->setGeometry(control.left, control.top, control.width,
@@ -221,6 +258,16 @@ QWidget* MainWindow::CreateControl(const ControlDescription& control, QWidget* g
   return widget;
 }
 
+void MainWindow::SetEditText(ControlId id, const QString& text) {
+  QLineEdit* edit = Edit(id);
+  if (!edit) return;
+  // Qt validates setText too; the typing limit is for the user only.
+  const QValidator* limit = edit->validator();
+  edit->setValidator(nullptr);
+  edit->setText(text);
+  edit->setValidator(limit);
+}
+
 void MainWindow::SetStatus(const QString& text) { statusBar_->SetText(text); }
 
 QAbstractButton* MainWindow::Button(ControlId id) const {
@@ -237,6 +284,10 @@ void MainWindow::Bind(ClickControl& clickControl) {
 
 void MainWindow::RaiseClicked(ControlId id) {
   if (clickControl_) ui::RaiseClicked(*clickControl_, id);
+}
+
+void MainWindow::LimitTyping(QLineEdit* edit, int limit) {
+  if (limit > 0) edit->setValidator(new TypingLimit(edit, limit));
 }
 
 bool MainWindow::IsUsable(ControlId id) const {
@@ -295,12 +346,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Widget(ControlId::PositionBox) && clickControl_) {
     // The key event comes before the box sees the key, and lets it through.
     ui::RaiseKeyDown(*clickControl_, ControlId::PositionBox, code, mask);
-  }
-  if (watched == Widget(ControlId::CountBox)) {
-    // Typing stops at five characters; the program's own texts may be longer.
-    auto* edit = static_cast<QLineEdit*>(watched);
-    const bool typesText = !key->text().isEmpty() && key->text().at(0).isPrint();
-    if (typesText && !edit->hasSelectedText() && edit->text().size() >= 5) return true;
   }
   return QWidget::eventFilter(watched, event);
 }

@@ -25,6 +25,8 @@ class MainWindow : public QWidget {
   QWidget* Widget(ControlId id) const { return widgets_[static_cast<int>(id)]; }
   QAbstractButton* Button(ControlId id) const;
   QLineEdit* Edit(ControlId id) const;
+  // Replaces an edit box's whole text, beyond its typing limit if need be.
+  void SetEditText(ControlId id, const QString& text);
   // Replaces the status bar's one text.
   void SetStatus(const QString& text);
   PeriodTimer& TimerOf(Timer timer) {
@@ -46,6 +48,8 @@ class MainWindow : public QWidget {
   QWidget* CreateControl(const ui::ControlDescription& control, QWidget* group,
                          const Text& homepageAddress);
   void RaiseClicked(ControlId id);
+  // The description's typing limit, for typed and pasted text alike.
+  void LimitTyping(QLineEdit* edit, int limit);
   bool MoveRadioChoice(ControlId focused, int step);
 
   std::array<QWidget*, ui::kControlCount> widgets_{};

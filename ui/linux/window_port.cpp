@@ -58,7 +58,7 @@ Text QtWindowPort::GetText(Control control) {
 }
 
 void QtWindowPort::SetText(Control control, const Text& text) {
-  if (auto* edit = window_.Edit(ui::IdOf(control))) edit->setText(GbkToQString(text));
+  window_.SetEditText(ui::IdOf(control), GbkToQString(text));
 }
 
 std::int32_t QtWindowPort::GetTimerPeriod(Timer timer) { return window_.TimerOf(timer).Period(); }

@@ -143,6 +143,25 @@ TEST_F(LinuxWindowTest, TypingStopsAtFiveCharactersButSetTextDoesNot) {
   EXPECT_EQ(port.GetText(Control::CountBox), "12345");
 }
 
+TEST_F(LinuxWindowTest, PastedTextIsCutToTheLimitAtTheInsertion) {
+  port.SetText(Control::CountBox, "12");
+  QLineEdit* edit = window.Edit(ControlId::CountBox);
+  edit->setFocus();
+  edit->setCursorPosition(1);
+  edit->insert("abcdef");  // as a paste inserts: three characters fit
+  EXPECT_EQ(port.GetText(Control::CountBox), "1abc2");
+  EXPECT_EQ(edit->cursorPosition(), 4);
+  // A text longer than the limit, set by the program, takes no typing but
+  // stays whole.
+  port.SetText(Control::CountBox, "123456789");
+  edit->end(false);
+  QTest::keyClicks(edit, "0");
+  EXPECT_EQ(port.GetText(Control::CountBox), "123456789");
+  // A box without a limit in the description takes any length.
+  window.Edit(ControlId::IntervalBox)->insert("1234567890");
+  EXPECT_EQ(port.GetText(Control::IntervalBox).size(), 13u);
+}
+
 TEST_F(LinuxWindowTest, LockedSettingsTakeNoClicks) {
   port.SetSettingsEnabled(false);
   QTest::mouseClick(window.Button(ControlId::RightClickMode), Qt::LeftButton);
