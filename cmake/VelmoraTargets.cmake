@@ -14,7 +14,7 @@ set(VELMORA_SANITIZER_OPTIONS -fsanitize=address,undefined -fno-sanitize-recover
 # Only C++ sources get the options: resource scripts go through windres.
 function(velmora_defaults target)
   target_compile_options(${target} PRIVATE "$<$<COMPILE_LANGUAGE:CXX>:${VELMORA_CXX_OPTIONS}>")
-  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR} ${VELMORA_GENERATED_DIR})
   if(VELMORA_SANITIZE)
     target_compile_options(${target} PRIVATE
                            "$<$<COMPILE_LANGUAGE:CXX>:${VELMORA_SANITIZER_OPTIONS}>")

@@ -5,10 +5,11 @@
 #include "core/program_state.h"
 #include "core/window_port.h"
 #include "update/update_check.h"
+#include "velmora/version.h"
 
 namespace velmora::ui {
 
-inline constexpr char kCaption[] = "Velmora V1.8";
+inline constexpr char kCaption[] = "Velmora V" VELMORA_VERSION_MAJOR_MINOR;
 inline constexpr char kProgramName[] = "Velmora";
 inline constexpr char kProductCode[] = "10022";
 inline constexpr char kCurrentVersion[] = "1.0.0.1";
