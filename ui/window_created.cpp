@@ -6,7 +6,7 @@ namespace velmora::ui {
 
 void OnWindowCreated(WindowPort& window, ProgramState& state,
                      const std::function<int(int modifiers, int keyCode)>& registerHotkey,
-                     const UpdateAddresses& addresses, WebFetch& fetch, UpdateShell& shell) {
+                     const ProgramAddresses& addresses, WebFetch& fetch, UpdateShell& shell) {
   window.SetCaption(kCaption);
   state.programName = kProgramName;
   // Stored as it comes: 0 when another program holds Alt+D.

@@ -4,6 +4,7 @@
 
 #include "core/program_state.h"
 #include "core/window_port.h"
+#include "ui/program_lifecycle.h"
 #include "update/update_check.h"
 #include "velmora/version.h"
 
@@ -14,17 +15,12 @@ inline constexpr char kProgramName[] = "Velmora";
 inline constexpr char kProductCode[] = "10022";
 inline constexpr char kCurrentVersion[] = "1.0.0.1";
 
-struct UpdateAddresses {
-  Text updateHost;  // host or host:port
-  Text errorPage;
-};
-
 // Runs once the window exists, before it is first shown: the caption, the
 // program name, Alt+D (registerHotkey gets the modifier bits and key code and
 // returns the identifier, 0 when refused), then the update check, which may
 // end the program.
 void OnWindowCreated(WindowPort& window, ProgramState& state,
                      const std::function<int(int modifiers, int keyCode)>& registerHotkey,
-                     const UpdateAddresses& addresses, WebFetch& fetch, UpdateShell& shell);
+                     const ProgramAddresses& addresses, WebFetch& fetch, UpdateShell& shell);
 
 }  // namespace velmora::ui

@@ -54,7 +54,8 @@ TEST_P(WindowCreated, CaptionNameHotkeyThenUpdateCheck) {
                 " name=" + state.programName);
         return GetParam().hotkeyResult;
       },
-      {"127.0.0.1:1", "http://127.0.0.1:1/error.html"}, ports, ports);
+      {.updateHost = "127.0.0.1:1", .errorPage = "http://127.0.0.1:1/error.html", .homepage = ""},
+      ports, ports);
   Log expected{"caption=Velmora V1.8", "register 4+68 name=Velmora",
                "fetch http://127.0.0.1:1/client/api.asp?code=10022"};
   expected.insert(expected.end(), GetParam().afterRegistration.begin(),

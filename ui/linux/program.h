@@ -7,15 +7,15 @@
 #include "ui/linux/main_window.h"
 #include "ui/linux/mouse.h"
 #include "ui/linux/window_port.h"
+#include "ui/program_lifecycle.h"
 #include "ui/window_created.h"
 
 namespace velmora::linux_ui {
 
-struct ProgramAddresses {
-  Text updateHost;
-  Text errorPage;
-  Text homepage;
-};
+using ui::ProgramAddresses;
+
+// Leaves the process: output flushed, then _exit.
+[[noreturn]] void ExitLinuxProcess(int exitCode);
 
 // Everything the running program is made of, wired together.
 struct Program {
@@ -35,11 +35,9 @@ struct Program {
   XTestMouse mouse;
   GlobalHotkeys hotkeys;
   ClickControl clickControl{port, mouse, state};
+  // Nothing that a run holds outlives the process here.
+  ui::ProgramLifecycle lifecycle{state, nullptr, &ExitLinuxProcess};
 };
-
-// Ends the program at once, from anywhere: no handler runs any more, the exit
-// routines run, and the process exits with the code.
-[[noreturn]] void EndProgram(int exitCode);
 
 // From process start to exit code; without an X11 display, one line on
 // standard error and exit code 2.

@@ -5,7 +5,6 @@
 
 #include <unistd.h>
 
-#include "ui/exit_routines.h"
 #include "ui/handlers.h"
 #include "ui/linux/gbk.h"
 #include "ui/linux/program.h"
@@ -13,19 +12,13 @@
 namespace velmora::linux_ui {
 namespace {
 
-ProgramState* runningState = nullptr;
-
-void OnProgramExit() {
-  if (runningState) runningState->programName.clear();
-}
-
 class QtUpdateShell final : public UpdateShell {
  public:
   int ShowMessage(const Text& text, int flags, const Text& title) override {
     return linux_ui::ShowMessage(text, flags, title);
   }
   void OpenWebPage(const Text& address) override;
-  void EndProgram(int exitCode) override { linux_ui::EndProgram(exitCode); }
+  void EndProgram(int exitCode) override { ui::EndProgram(exitCode); }
 };
 
 }  // namespace
@@ -34,9 +27,7 @@ void QtUpdateShell::OpenWebPage(const Text& address) {
   QDesktopServices::openUrl(QUrl(GbkToQString(address)));
 }
 
-void EndProgram(int exitCode) {
-  ui::StopHandlers();
-  ui::RunExitRoutines();
+void ExitLinuxProcess(int exitCode) {
   std::fflush(nullptr);
   _exit(exitCode);
 }
@@ -52,10 +43,8 @@ int RunProgram(int argc, char** argv, const ProgramAddresses& addresses) {
   qputenv("QT_QPA_PLATFORM", "xcb");
   QApplication application(argc, argv);
   QApplication::setApplicationName("velmora");
-  ui::AddExitRoutine(&OnProgramExit);
 
   auto program = std::make_unique<Program>(*x11, addresses);
-  runningState = &program->state;
   program->window.winId();  // a native window from the start, for the status property
   {
     const auto fetch = MakePlatformWebFetch();
@@ -70,16 +59,14 @@ int RunProgram(int argc, char** argv, const ProgramAddresses& addresses) {
                   clickControl.OnHotkey(id, second);
                 });
           },
-          {addresses.updateHost, addresses.errorPage}, *fetch, shell);
+          addresses, *fetch, shell);
     });
   }
   program->window.show();
   if (const auto ring = program->window.TabRing(); !ring.empty()) ring.front()->setFocus();
   const int exitCode = application.exec();
 
-  ui::StopHandlers();
-  ui::RunExitRoutines();
-  runningState = nullptr;
+  program->lifecycle.ShutDown();
   program.reset();
   return exitCode;
 }

@@ -11,22 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "ui/exit_routines.h"
 #include "ui/handlers.h"
 #include "ui/win32/keyboard.h"
 
 namespace velmora::win32 {
 namespace {
-
-Program* runningProgram = nullptr;
-
-void OnProgramExit() {
-  if (!runningProgram) return;
-  runningProgram->state.programName.clear();
-  // A run still in progress (Alt+D works inside the update check's boxes)
-  // gives its request for the fine timer tick back.
-  runningProgram->window.TimerOf(Timer::Click).SetPeriod(0);
-}
 
 // Relative paths resolve beside the program file, wherever it was started from.
 void EnterProgramFolder() {
@@ -48,9 +37,7 @@ void EnterProgramFolder() {
 
 }  // namespace
 
-void EndProgram(int exitCode) {
-  ui::StopHandlers();
-  ui::RunExitRoutines();
+void ExitWindowsProcess(int exitCode) {
   OleUninitialize();
   ExitProcess(static_cast<UINT>(exitCode));
 }
@@ -73,11 +60,9 @@ int RunProgram(HINSTANCE instance, const ProgramAddresses& addresses, CreatedHan
   OleInitialize(nullptr);
   EnterProgramFolder();
   _fpreset();  // floating point in its default state: exceptions masked, round to nearest
-  ui::AddExitRoutine(&OnProgramExit);
 
   MainWindow::RegisterClasses(instance);
   auto program = std::make_unique<Program>(instance, addresses);
-  runningProgram = program.get();
   // Runs while the window is still invisible; it may end the program.
   if (onCreated) ui::RunHandler([&] { onCreated(*program); });
   if (HWND window = program->window.Handle()) ShowWindow(window, SW_SHOW);
@@ -85,9 +70,7 @@ int RunProgram(HINSTANCE instance, const ProgramAddresses& addresses, CreatedHan
   int exitCode = 0;
   if (program->window.Handle()) exitCode = RunMessageLoop(program->window);
 
-  ui::StopHandlers();
-  ui::RunExitRoutines();
-  runningProgram = nullptr;
+  program->lifecycle.ShutDown();
   program.reset();
   OleUninitialize();
   return exitCode;

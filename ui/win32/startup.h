@@ -4,18 +4,17 @@
 
 #include "core/click_control.h"
 #include "core/program_state.h"
+#include "ui/program_lifecycle.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/mouse.h"
 #include "ui/win32/window_port.h"
 
 namespace velmora::win32 {
 
-// Where the program asks for updates and which pages it opens.
-struct ProgramAddresses {
-  Text updateHost;  // host or host:port
-  Text errorPage;
-  Text homepage;
-};
+using ui::ProgramAddresses;
+
+// Leaves the process: COM released, then ExitProcess.
+[[noreturn]] void ExitWindowsProcess(int exitCode);
 
 // Everything the running program is made of, wired together.
 struct Program {
@@ -30,11 +29,11 @@ struct Program {
   Win32WindowPort port{window};
   Win32Mouse mouse;
   ClickControl clickControl{port, mouse, state};
+  // A run still in progress at the end (Alt+D works inside the update
+  // check's boxes) gives its request for the fine timer tick back.
+  ui::ProgramLifecycle lifecycle{
+      state, [this] { window.TimerOf(Timer::Click).SetPeriod(0); }, &ExitWindowsProcess};
 };
-
-// Ends the program at once, from anywhere: no handler runs any more, the
-// exit routines run, and the process exits with the code.
-[[noreturn]] void EndProgram(int exitCode);
 
 // Retrieves and dispatches messages until WM_QUIT, each first passing the
 // window's keyboard handling; returns WM_QUIT's exit code.

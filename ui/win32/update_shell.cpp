@@ -5,7 +5,7 @@
 
 #include "ui/win32/gbk.h"
 #include "ui/win32/message_box.h"
-#include "ui/win32/startup.h"
+#include "ui/program_lifecycle.h"
 
 namespace velmora::win32 {
 
@@ -21,6 +21,6 @@ int Win32UpdateShell::ShowMessage(const Text& text, int flags, const Text& title
 
 void Win32UpdateShell::OpenWebPage(const Text& address) { win32::OpenWebPage(address); }
 
-void Win32UpdateShell::EndProgram(int exitCode) { win32::EndProgram(exitCode); }
+void Win32UpdateShell::EndProgram(int exitCode) { ui::EndProgram(exitCode); }
 
 }  // namespace velmora::win32

@@ -16,7 +16,7 @@ void OnWindowCreated(Program& program) {
                                     program.window.ControlHandle(ControlId::MillisecondsLabel), modifiers,
                                     keyCode);
       },
-      {program.addresses.updateHost, program.addresses.errorPage}, *fetch, shell);
+      program.addresses, *fetch, shell);
 }
 
 }  // namespace velmora::win32
