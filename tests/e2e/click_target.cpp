@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ui/win32/base_window.h"
+
 namespace {
 
 FILE* logFile = nullptr;
@@ -29,17 +31,31 @@ const char* NameOf(UINT message) {
   }
 }
 
-LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (const char* name = NameOf(message)) {
-    POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    ClientToScreen(window, &point);
-    std::fprintf(logFile, "%s %ld %ld\n", name, point.x, point.y);
-    std::fflush(logFile);
-    return 0;
+class ClickTarget : public velmora::win32::BaseWindow<ClickTarget> {
+ public:
+  static constexpr wchar_t kClassName[] = L"VelmoraTestClickTarget";
+  ClickTarget(int left, int top, int width, int height) {
+    RegisterClassOnce(GetModuleHandleW(nullptr),
+                      {.cursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)),
+                       .background = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))});
+    CreateAs(WS_EX_TOPMOST, L"click target", WS_POPUP | WS_VISIBLE, left, top, width, height,
+             nullptr, GetModuleHandleW(nullptr));
   }
-  if (message == WM_DESTROY) PostQuitMessage(0);
-  return DefWindowProcW(window, message, wParam, lParam);
-}
+
+ private:
+  friend class BaseWindow<ClickTarget>;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const char* name = NameOf(message)) {
+      POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+      ClientToScreen(window_, &point);
+      std::fprintf(logFile, "%s %ld %ld\n", name, point.x, point.y);
+      std::fflush(logFile);
+      return 0;
+    }
+    if (message == WM_DESTROY) PostQuitMessage(0);
+    return Default(message, wParam, lParam);
+  }
+};
 
 }  // namespace
 
@@ -47,17 +63,8 @@ int main(int argc, char** argv) {
   if (argc != 6) return 2;
   logFile = std::fopen(argv[1], "w");
   if (!logFile) return 3;
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = &Procedure;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-  windowClass.lpszClassName = L"VelmoraTestClickTarget";
-  RegisterClassExW(&windowClass);
-  CreateWindowExW(WS_EX_TOPMOST, windowClass.lpszClassName, L"click target", WS_POPUP | WS_VISIBLE,
-                  std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
-                  nullptr, nullptr, windowClass.hInstance, nullptr);
+  ClickTarget target(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]),
+                     std::atoi(argv[5]));
   std::fprintf(logFile, "READY\n");
   std::fflush(logFile);
   MSG message;

@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <memory>
+
 #include "ui/handlers.h"
 #include "update/web_address.h"
 #include "ui/win32/gbk.h"
@@ -10,19 +12,7 @@
 namespace velmora::win32 {
 namespace {
 
-constexpr wchar_t kClassName[] = L"VelmoraHyperlink";
 constexpr DWORD kRegistryValueBytes = 260;
-
-struct LinkState {
-  HFONT font = nullptr;
-  Text address;
-  bool hovered = false;
-  bool visited = false;
-};
-
-LinkState* StateOf(HWND window) {
-  return reinterpret_cast<LinkState*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
 
 bool ReadClassesRootDefault(const std::string& subkey, std::string& value) {
   HKEY key = nullptr;
@@ -55,102 +45,83 @@ bool OpenAddress(const Text& address) {
   return WinExec(BrowserCommandLine(openCommand, address).c_str(), SW_SHOW) > 32;
 }
 
-void OnMouseMove(HWND window, LinkState& state, LPARAM lParam) {
+}  // namespace
+
+void Hyperlink::Register(HINSTANCE instance) { RegisterClassOnce(instance); }
+
+HWND Hyperlink::Create(HWND parent, int left, int top, int width, int height, const Text& address,
+                       HINSTANCE instance) {
+  auto link = std::unique_ptr<Hyperlink>(new Hyperlink(address));
+  if (!link->CreateAs(0, L"", WS_CHILD | WS_CLIPSIBLINGS, left, top, width, height, parent,
+                      instance)) {
+    return nullptr;
+  }
+  return link.release()->Handle();  // from now on the window owns it
+}
+
+COLORREF Hyperlink::Colour() const {
+  if (hovered_) return kLinkHoverColour;
+  if (visited_) return kLinkVisitedColour;
+  return kLinkColour;
+}
+
+void Hyperlink::OnMouseMove(LPARAM lParam) {
   RECT client;
-  GetClientRect(window, &client);
+  GetClientRect(window_, &client);
   const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-  const bool inside = PtInRect(&client, point);
-  if (inside) {
-    if (GetCapture() != window) SetCapture(window);
-    if (!state.hovered) {
-      state.hovered = true;
-      InvalidateRect(window, nullptr, TRUE);
+  if (PtInRect(&client, point)) {
+    if (GetCapture() != window_) SetCapture(window_);
+    if (!hovered_) {
+      hovered_ = true;
+      InvalidateRect(window_, nullptr, TRUE);
     }
-  } else if (state.hovered) {
-    state.hovered = false;
+  } else if (hovered_) {
+    hovered_ = false;
     ReleaseCapture();
-    InvalidateRect(window, nullptr, TRUE);
+    InvalidateRect(window_, nullptr, TRUE);
   }
 }
 
-LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  LinkState* state = StateOf(window);
+LRESULT Hyperlink::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_NCCREATE: {
-      auto* created = new LinkState;
-      const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-      if (create->lpCreateParams)
-        created->address = *static_cast<const Text*>(create->lpCreateParams);
-      SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-      break;
-    }
-    case WM_NCDESTROY:
-      delete state;
-      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      break;
     case WM_SETFONT:
-      if (state) state->font = reinterpret_cast<HFONT>(wParam);
+      font_ = reinterpret_cast<HFONT>(wParam);
       return 0;
     case WM_GETFONT:
-      return state ? reinterpret_cast<LRESULT>(state->font) : 0;
+      return reinterpret_cast<LRESULT>(font_);
     case WM_SETCURSOR:
       SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND)));
       return TRUE;
     case WM_MOUSEMOVE:
-      if (state) ui::RunHandler([&] { OnMouseMove(window, *state, lParam); });
+      ui::RunHandler([&] { OnMouseMove(lParam); });
       return 0;
     case WM_CAPTURECHANGED:
-      if (state && state->hovered && reinterpret_cast<HWND>(lParam) != window) {
-        state->hovered = false;
-        InvalidateRect(window, nullptr, TRUE);
+      if (hovered_ && reinterpret_cast<HWND>(lParam) != window_) {
+        hovered_ = false;
+        InvalidateRect(window_, nullptr, TRUE);
       }
       return 0;
     case WM_LBUTTONDOWN:
-      if (state) {
-        ui::RunHandler([&] {
-          state->visited = OpenAddress(state->address);
-          InvalidateRect(window, nullptr, TRUE);
-        });
-      }
+      ui::RunHandler([&] {
+        visited_ = OpenAddress(address_);
+        InvalidateRect(window_, nullptr, TRUE);
+      });
       return 0;
     case WM_PAINT:
-      if (state) {
-        PaintText(window, state->font, LinkColour(window),
-                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX,
-                  GbkToWide(state->address));
-        return 0;
-      }
-      break;
+      PaintText(window_, font_, Colour(),
+                DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX,
+                GbkToWide(address_));
+      return 0;
     case WM_ERASEBKGND:
       return 1;
     default:
-      break;
+      return Default(message, wParam, lParam);
   }
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
-}  // namespace
-
-void RegisterHyperlinkClass(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = &Procedure;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = kClassName;
-  RegisterClassExW(&windowClass);
-}
-
-HWND CreateHyperlink(HWND parent, int left, int top, int width, int height, const Text& address,
-                     HINSTANCE instance) {
-  return CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, left, top, width, height,
-                         parent, nullptr, instance, const_cast<Text*>(&address));
 }
 
 COLORREF LinkColour(HWND hyperlink) {
-  const LinkState* state = StateOf(hyperlink);
-  if (state && state->hovered) return kLinkHoverColour;
-  if (state && state->visited) return kLinkVisitedColour;
-  return kLinkColour;
+  const Hyperlink* link = Hyperlink::FromHandle(hyperlink);
+  return link ? link->Colour() : kLinkColour;
 }
 
 std::string BrowserCommandLine(const std::string& openCommand, const std::string& address) {

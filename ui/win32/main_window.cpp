@@ -17,7 +17,6 @@ namespace {
 using ui::ControlDescription;
 using ui::ControlKind;
 
-constexpr wchar_t kClassName[] = L"VelmoraMainWindow";
 constexpr DWORD kWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kChildStyle = WS_CHILD | WS_CLIPSIBLINGS;
 constexpr DWORD kSingleLineEditStyle = ES_AUTOHSCROLL | ES_CENTER;
@@ -75,17 +74,11 @@ void MainWindow::RegisterClasses(HINSTANCE instance) {
   INITCOMMONCONTROLSEX commonControls{sizeof commonControls,
                                       ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&commonControls);
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = &MainWindow::Procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kClassName;
-  RegisterClassExW(&windowClass);
-  TimerWindow::RegisterClass(instance);
-  RegisterLabelClass(instance);
-  RegisterHyperlinkClass(instance);
+  RegisterClassOnce(instance, {.cursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)),
+                               .background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)});
+  TimerWindow::Register(instance);
+  Label::Register(instance);
+  Hyperlink::Register(instance);
 }
 
 MainWindow::MainWindow(HINSTANCE instance, const Text& homepageAddress,
@@ -113,8 +106,8 @@ void MainWindow::CreateTopLevel(HINSTANCE instance) {
   const int height = ScaleToDpi(ui::kWindowHeight, dpi);
   const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  window_ = CreateWindowExW(0, kClassName, GbkToWide(ui::kDescribedCaption).c_str(), kWindowStyle,
-                            left, top, width, height, nullptr, nullptr, instance, this);
+  CreateAs(0, GbkToWide(ui::kDescribedCaption).c_str(), kWindowStyle, left, top, width, height,
+           nullptr, instance);
   RECT outer{};
   GetWindowRect(window_, &outer);
   if (outer.right - outer.left != width || outer.bottom - outer.top != height) {
@@ -190,7 +183,7 @@ HWND MainWindow::CreateControl(const ControlDescription& control, HINSTANCE inst
     }
     case ControlKind::Label: {
       HWND label =
-          CreateLabel(window_, control.left, control.top, control.width, control.height, instance);
+          Label::Create(window_, control.left, control.top, control.width, control.height, instance);
       SetWindowTextW(label, text.c_str());
       return label;
     }
@@ -205,7 +198,7 @@ HWND MainWindow::CreateControl(const ControlDescription& control, HINSTANCE inst
     case ControlKind::GroupBox:
       return button(BS_GROUPBOX | BS_LEFT);
     case ControlKind::Hyperlink: {
-      HWND link = CreateHyperlink(window_, control.left, control.top, control.width, control.height,
+      HWND link = Hyperlink::Create(window_, control.left, control.top, control.width, control.height,
                                   homepageAddress, instance);
       SetWindowTextW(link, text.c_str());
       return link;
@@ -280,7 +273,7 @@ void MainWindow::Bind(ClickControl& clickControl) {
   clickControl_ = &clickControl;
   clickTimer_->onPeriodic = [&clickControl] { clickControl.OnClickTick(); };
   timeLimitTimer_->onPeriodic = [&clickControl] { clickControl.OnTimedStop(); };
-  SetFeedbackHandler(ControlHandle(ControlId::MillisecondsLabel),
+  Label::SetFeedbackHandler(ControlHandle(ControlId::MillisecondsLabel),
                      [&clickControl](std::int32_t identifier, std::int32_t second) {
                        clickControl.OnHotkey(identifier, second);
                      });
@@ -294,24 +287,7 @@ void MainWindow::RaiseKeyDown(ControlId id, std::int32_t keyCode, std::int32_t m
   if (clickControl_) ui::RaiseKeyDown(*clickControl_, id, keyCode, modifierMask);
 }
 
-LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    self->window_ = nullptr;
-    self->controls_.fill(nullptr);
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  return self->OnMessage(message, wParam, lParam);
-}
-
-LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED && !movingFocus_) {
@@ -341,7 +317,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  return DefWindowProcW(window_, message, wParam, lParam);
+  return Default(message, wParam, lParam);
 }
 
 LRESULT MainWindow::OnControlColour(UINT message, HDC dc, HWND control) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/click_control.h"
+#include "ui/win32/base_window.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/timer_window.h"
 #include "ui/window_description.h"
@@ -18,8 +19,9 @@ using ui::ControlId;
 
 // The program's one window and its nineteen controls, built hidden from the
 // window description. Its events reach the click control once bound.
-class MainWindow {
+class MainWindow : public BaseWindow<MainWindow> {
  public:
+  static constexpr wchar_t kClassName[] = L"VelmoraMainWindow";
   static void RegisterClasses(HINSTANCE instance);
 
   // The click timer asks the resolution for a fine tick while a run is in
@@ -30,8 +32,7 @@ class MainWindow {
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
-  // Null once the window has been destroyed.
-  HWND Handle() const { return window_; }
+  // Handle(): null once the window has been destroyed.
   HWND ControlHandle(ControlId id) const { return controls_[static_cast<int>(id)]; }
   std::optional<ControlId> IdOfHandle(HWND handle) const;
   TimerWindow& TimerOf(Timer timer);
@@ -55,8 +56,9 @@ class MainWindow {
   void QuitWhenDestroyed(bool quit) { quitWhenDestroyed_ = quit; }
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  friend class BaseWindow<MainWindow>;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnWindowGone() { controls_.fill(nullptr); }
   LRESULT OnControlColour(UINT message, HDC dc, HWND control);
   void OnActivate(WPARAM wParam);
   void OnFocus();
@@ -73,7 +75,6 @@ class MainWindow {
   void ShowControls();
 
   TimerResolution& resolution_;
-  HWND window_ = nullptr;
   std::array<HWND, ui::kControlCount> controls_{};
   std::unique_ptr<GuiFont> font_;
   std::unique_ptr<TimerWindow> clickTimer_;

@@ -6,28 +6,19 @@
 
 namespace velmora::win32 {
 namespace {
-constexpr wchar_t kClassName[] = L"VelmoraTimer";
 constexpr UINT_PTR kTimerId = 1000;
 }  // namespace
-
-void TimerWindow::RegisterClass(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = &TimerWindow::Procedure;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = kClassName;
-  RegisterClassExW(&windowClass);
-}
 
 TimerWindow::TimerWindow(HWND parent, int left, int top, int width, int height,
                          HINSTANCE instance, TimerResolution* resolution)
     : resolution_(resolution) {
-  window_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, left, top, width,
-                            height, parent, nullptr, instance, nullptr);
-  SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  CreateAs(0, L"", WS_CHILD | WS_CLIPSIBLINGS, left, top, width, height, parent, instance);
 }
 
-TimerWindow::~TimerWindow() { HoldResolution(false); }
+TimerWindow::~TimerWindow() {
+  if (window_) DestroyWindow(window_);
+  HoldResolution(false);
+}
 
 void TimerWindow::SetPeriod(std::int32_t milliseconds) {
   const std::int32_t period = std::max<std::int32_t>(milliseconds, 0);
@@ -49,23 +40,14 @@ void TimerWindow::HoldResolution(bool hold) {
   }
 }
 
-LRESULT CALLBACK TimerWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TimerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_TIMER && wParam == kTimerId) {
-    const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
-    auto* self = reinterpret_cast<TimerWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    const LRESULT result = Default(message, wParam, lParam);
     // A tick already queued when the timer was stopped is not an event.
-    if (self && self->period_ > 0 && self->onPeriodic) ui::RunHandler(self->onPeriodic);
+    if (period_ > 0 && onPeriodic) ui::RunHandler(onPeriodic);
     return result;
   }
-  if (message == WM_NCDESTROY) {
-    // A window closed in the middle of a run gives its tick request back.
-    if (auto* self = reinterpret_cast<TimerWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA))) {
-      self->HoldResolution(false);
-      self->window_ = nullptr;
-    }
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
+  return Default(message, wParam, lParam);
 }
 
 }  // namespace velmora::win32

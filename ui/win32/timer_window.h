@@ -5,25 +5,24 @@
 #include <cstdint>
 #include <functional>
 
+#include "ui/win32/base_window.h"
 #include "ui/win32/timer_resolution.h"
 
 namespace velmora::win32 {
 
 // A hidden child window that owns one Windows timer (identifier 1000) and
 // raises its periodic event at each WM_TIMER.
-class TimerWindow {
+class TimerWindow : public BaseWindow<TimerWindow> {
  public:
-  static void RegisterClass(HINSTANCE instance);
+  static constexpr wchar_t kClassName[] = L"VelmoraTimer";
+  static void Register(HINSTANCE instance) { RegisterClassOnce(instance); }
 
   // With a resolution, the timer holds a request for the system's finest
   // tick exactly while its period is positive and its window exists.
   TimerWindow(HWND parent, int left, int top, int width, int height, HINSTANCE instance,
               TimerResolution* resolution = nullptr);
   ~TimerWindow();
-  TimerWindow(const TimerWindow&) = delete;
-  TimerWindow& operator=(const TimerWindow&) = delete;
 
-  HWND Handle() const { return window_; }
   std::int32_t Period() const { return period_; }
   // A negative period counts as 0. The stored period again changes nothing,
   // so a running timer keeps its phase; any other value kills the timer and,
@@ -33,10 +32,11 @@ class TimerWindow {
   std::function<void()> onPeriodic;
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  friend class BaseWindow<TimerWindow>;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnWindowGone() { HoldResolution(false); }  // closed in the middle of a run
   void HoldResolution(bool hold);
 
-  HWND window_ = nullptr;
   std::int32_t period_ = 0;
   TimerResolution* resolution_ = nullptr;
   bool holdingResolution_ = false;

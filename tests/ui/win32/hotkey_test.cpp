@@ -15,27 +15,32 @@ namespace {
 // What reached the owner window's own procedure and the feedback label, in order.
 std::vector<std::string> seen;
 
-LRESULT CALLBACK OwnerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_HOTKEY)
-    seen.push_back("owner " + std::to_string(static_cast<long long>(wParam)));
-  return DefWindowProcW(window, message, wParam, lParam);
-}
+// A top-level window whose own procedure notes the WM_HOTKEY it receives.
+class HotkeyOwner : public BaseWindow<HotkeyOwner> {
+ public:
+  static constexpr wchar_t kClassName[] = L"VelmoraTestHotkeyOwner";
+  HotkeyOwner() {
+    RegisterClassOnce(GetModuleHandleW(nullptr));
+    CreateAs(0, L"owner", WS_POPUP | WS_VISIBLE, 100, 100, 200, 100, nullptr,
+             GetModuleHandleW(nullptr));
+  }
+  ~HotkeyOwner() {
+    if (window_) DestroyWindow(window_);
+  }
 
-HWND MakeOwner() {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = &OwnerProcedure;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = L"VelmoraTestHotkeyOwner";
-  RegisterClassExW(&windowClass);
-  return CreateWindowExW(0, L"VelmoraTestHotkeyOwner", L"owner", WS_POPUP | WS_VISIBLE, 100, 100,
-                         200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-}
+ private:
+  friend class BaseWindow<HotkeyOwner>;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_HOTKEY)
+      seen.push_back("owner " + std::to_string(static_cast<long long>(wParam)));
+    return Default(message, wParam, lParam);
+  }
+};
 
 HWND MakeFeedbackLabel(HWND parent) {
-  RegisterLabelClass(GetModuleHandleW(nullptr));
-  HWND label = CreateLabel(parent, 0, 0, 10, 10, GetModuleHandleW(nullptr));
-  SetFeedbackHandler(label, [](std::int32_t first, std::int32_t second) {
+  Label::Register(GetModuleHandleW(nullptr));
+  HWND label = Label::Create(parent, 0, 0, 10, 10, GetModuleHandleW(nullptr));
+  Label::SetFeedbackHandler(label, [](std::int32_t first, std::int32_t second) {
     seen.push_back("feedback " + std::to_string(first) + "," + std::to_string(second));
   });
   return label;
@@ -52,13 +57,16 @@ TEST(ModifierFlags, OwnBitsBecomeRegisterHotKeyFlags) {
 // The registry lives for the whole process, so one test walks through the
 // registrations in order.
 TEST(GlobalHotkey, RegistrationsNumberFrom33001AndFeedbackReachesTheLabelFirst) {
-  HWND owner = MakeOwner();
+  HotkeyOwner ownerWindow;
+  HWND owner = ownerWindow.Handle();
   HWND label = MakeFeedbackLabel(owner);
   SetForegroundWindow(owner);
   PumpFor(nullptr, 100);
 
   EXPECT_EQ(RegisterGlobalHotkey(owner, label, 4, 'D'), 33001);
-  EXPECT_EQ(Registry().previousWindowProc, &OwnerProcedure);
+  // The owner's own procedure comes after the filter.
+  EXPECT_EQ(Registry().previousWindowProc,
+            reinterpret_cast<WNDPROC>(GetClassLongPtrW(owner, GCLP_WNDPROC)));
   EXPECT_EQ(GetWindowLongPtrW(owner, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&HotkeyWindowProc));
   // The same combination again is refused; its identifier is used up all the same.
   EXPECT_EQ(RegisterGlobalHotkey(owner, label, 4, 'D'), 0);
@@ -81,7 +89,6 @@ TEST(GlobalHotkey, RegistrationsNumberFrom33001AndFeedbackReachesTheLabelFirst) 
   SendMessageW(owner, WM_HOTKEY, static_cast<WPARAM>(-2), 0);
   EXPECT_EQ(seen, (std::vector<std::string>{"feedback 33003,0", "owner 33003", "owner 33004",
                                             "owner -2"}));
-  DestroyWindow(owner);
 }
 
 }  // namespace

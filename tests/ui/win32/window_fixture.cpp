@@ -39,23 +39,15 @@ void PressKey(WORD virtualKey, bool extended) {
 }
 
 ClickTarget::ClickTarget(int left, int top, int width, int height) {
-  static const ATOM registered = [] {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &ClickTarget::Procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszClassName = L"VelmoraTestClickTarget";
-    return RegisterClassExW(&windowClass);
-  }();
-  (void)registered;
-  window_ =
-      CreateWindowExW(WS_EX_TOPMOST, L"VelmoraTestClickTarget", L"target", WS_POPUP | WS_VISIBLE,
-                      left, top, width, height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
-  SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  RegisterClassOnce(GetModuleHandleW(nullptr),
+                    {.background = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)});
+  CreateAs(WS_EX_TOPMOST, L"target", WS_POPUP | WS_VISIBLE, left, top, width, height, nullptr,
+           GetModuleHandleW(nullptr));
 }
 
-ClickTarget::~ClickTarget() { DestroyWindow(window_); }
+ClickTarget::~ClickTarget() {
+  if (window_) DestroyWindow(window_);
+}
 
 POINT ClickTarget::Centre() const {
   RECT rect;
@@ -63,15 +55,14 @@ POINT ClickTarget::Centre() const {
   return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
-LRESULT CALLBACK ClickTarget::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<ClickTarget*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self && message >= WM_LBUTTONDOWN && message <= WM_MBUTTONDBLCLK) {
+LRESULT ClickTarget::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message >= WM_LBUTTONDOWN && message <= WM_MBUTTONDBLCLK) {
     POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    ClientToScreen(window, &point);
-    self->presses.push_back({message, point});
+    ClientToScreen(window_, &point);
+    presses.push_back({message, point});
     return 0;
   }
-  return DefWindowProcW(window, message, wParam, lParam);
+  return Default(message, wParam, lParam);
 }
 
 MainWindowTest::MainWindowTest() {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/click_control.h"
+#include "ui/win32/base_window.h"
 #include "ui/win32/keyboard.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/mouse.h"
@@ -31,21 +32,21 @@ void ReleaseKey(WORD virtualKey);
 
 // A plain top-level window of the test that records every mouse-button
 // message with its screen point.
-class ClickTarget {
+class ClickTarget : public BaseWindow<ClickTarget> {
  public:
+  static constexpr wchar_t kClassName[] = L"VelmoraTestClickTarget";
   struct Press {
     UINT message;
     POINT screen;
   };
   ClickTarget(int left, int top, int width, int height);
   ~ClickTarget();
-  HWND Handle() const { return window_; }
   POINT Centre() const;
   std::vector<Press> presses;
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  HWND window_ = nullptr;
+  friend class BaseWindow<ClickTarget>;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 };
 
 // Notes each request for the fine timer tick and each one given back.
