@@ -1,4 +1,4 @@
-#include "ui/linux/program.h"
+#include "ui/linux/startup.h"
 #include "velmora/build_config.h"
 
 int main(int argc, char** argv) {

@@ -1,26 +1,21 @@
 #include "ui/linux/main_window.h"
 
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QKeyEvent>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QStyleOptionFrame>
-#include <QTimer>
 #include <QValidator>
 #include <algorithm>
 
-#include "core/key_codes.h"
 #include "ui/focus_ring.h"
 #include "ui/handlers.h"
 #include "ui/linux/gbk.h"
 #include "ui/linux/hyperlink.h"
+#include "ui/linux/status_bar.h"
 
 namespace velmora::linux_ui {
 namespace {
@@ -29,10 +24,6 @@ using ui::ControlDescription;
 using ui::ControlKind;
 
 constexpr int kStatusHeight = 20;
-
-bool IsArrow(int key) {
-  return key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down;
-}
 
 // Like a Windows edit box's limit: of what the user types or pastes, only as
 // much is inserted as fits; the program's own setText is never validated,
@@ -70,95 +61,6 @@ class TypingLimit : public QValidator {
 };
 
 }  // namespace
-
-// The status bar: one sunken part with one line of text. Painted by hand so
-// that a new text costs no relayout; and at fast click rates the text is
-// painted at most every kRepaintMs (no eye follows 100 texts a second), the
-// last one always.
-class StatusBar : public QWidget {
- public:
-  static constexpr int kRepaintMs = 40;
-
-  StatusBar(const QString& text, QWidget* parent) : QWidget(parent), text_(text) {
-    repaint_.setSingleShot(true);
-    connect(&repaint_, &QTimer::timeout, this, [this] { update(); });
-    sincePaint_.start();
-  }
-  void SetText(const QString& text) {
-    if (text == text_) return;
-    text_ = text;
-    if (sincePaint_.elapsed() >= kRepaintMs) {
-      update();
-    } else if (!repaint_.isActive()) {
-      repaint_.start(kRepaintMs - static_cast<int>(sincePaint_.elapsed()));
-    }
-  }
-  const QString& Text() const { return text_; }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    sincePaint_.restart();
-    QPainter painter(this);
-    QStyleOptionFrame frame;
-    frame.initFrom(this);
-    frame.frameShape = QFrame::Panel;
-    frame.state |= QStyle::State_Sunken;
-    frame.lineWidth = 1;
-    style()->drawPrimitive(QStyle::PE_Frame, &frame, &painter, this);
-    painter.drawText(rect().adjusted(3, 0, -3, 0), Qt::AlignLeft | Qt::AlignVCenter, text_);
-  }
-
- private:
-  QString text_;
-  QTimer repaint_;
-  QElapsedTimer sincePaint_;
-};
-
-std::int32_t KeyCodeOf(int qtKey, bool keypad) {
-  if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return keys::kLetterA + (qtKey - Qt::Key_A);
-  if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return keys::kDigit0 + (qtKey - Qt::Key_0);
-  if (keypad) {
-    if (qtKey == Qt::Key_Minus) return keys::kMinus;
-    if (qtKey == Qt::Key_Period) return keys::kPeriod;
-    if (qtKey == Qt::Key_Slash) return keys::kSlash;
-  }
-  switch (qtKey) {
-    case Qt::Key_Space:
-      return keys::kSpace;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-      return keys::kTab;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return keys::kEnter;
-    case Qt::Key_Escape:
-      return keys::kEscape;
-    case Qt::Key_Shift:
-      return keys::kShift;
-    case Qt::Key_Control:
-      return keys::kControl;
-    case Qt::Key_Alt:
-      return keys::kAlt;
-    case Qt::Key_Left:
-      return keys::kLeft;
-    case Qt::Key_Up:
-      return keys::kUp;
-    case Qt::Key_Right:
-      return keys::kRight;
-    case Qt::Key_Down:
-      return keys::kDown;
-    default:
-      return 0;  // a key the program has no code for
-  }
-}
-
-std::int32_t ModifierMaskOf(int qtKey, Qt::KeyboardModifiers modifiers) {
-  std::int32_t mask = 0;
-  if (qtKey != Qt::Key_Control && (modifiers & Qt::ControlModifier)) mask |= keys::kCtrlBit;
-  if (qtKey != Qt::Key_Shift && (modifiers & Qt::ShiftModifier)) mask |= keys::kShiftBit;
-  if (qtKey != Qt::Key_Alt && (modifiers & Qt::AltModifier)) mask |= keys::kAltBit;
-  return mask;
-}
 
 MainWindow::MainWindow(const Text& homepageAddress) {
   setWindowTitle(GbkToQString(ui::kDescribedCaption));
@@ -309,45 +211,6 @@ std::vector<QWidget*> MainWindow::TabRing() const {
     ring.push_back(Widget(id));
   }
   return ring;
-}
-
-bool MainWindow::focusNextPrevChild(bool next) {
-  QWidget* focus = focusWidget();
-  if (!focus) return true;
-  const auto ring = ui::TabRing([this](ControlId id) { return IsUsable(id); });
-  if (const auto target = ui::StepRound(ring, IdOf(focus), next ? 1 : -1)) {
-    Widget(*target)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-  }
-  return true;
-}
-
-bool MainWindow::MoveRadioChoice(ControlId focused, int step) {
-  const auto radios = ui::RadioRing(focused, [this](ControlId id) { return IsUsable(id); });
-  const auto target = ui::StepRound(radios, focused, step);
-  if (!target) return false;
-  Button(*target)->setChecked(true);  // the others of the group clear themselves
-  RaiseClicked(*target);
-  Widget(*target)->setFocus(Qt::OtherFocusReason);
-  return true;
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
-  auto* key = static_cast<QKeyEvent*>(event);
-  const bool keypad = key->modifiers() & Qt::KeypadModifier;
-  const std::int32_t code = KeyCodeOf(key->key(), keypad);
-  const std::int32_t mask = ModifierMaskOf(key->key(), key->modifiers());
-
-  const auto watchedId = IdOf(qobject_cast<QWidget*>(watched));
-  if (watchedId && IsArrow(key->key()) && mask == 0) {
-    const int step = (key->key() == Qt::Key_Right || key->key() == Qt::Key_Down) ? 1 : -1;
-    if (MoveRadioChoice(*watchedId, step)) return true;
-  }
-  if (watched == Widget(ControlId::PositionBox) && clickControl_) {
-    // The key event comes before the box sees the key, and lets it through.
-    ui::RaiseKeyDown(*clickControl_, ControlId::PositionBox, code, mask);
-  }
-  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace velmora::linux_ui

@@ -1,31 +1,14 @@
+#include "ui/linux/startup.h"
+
 #include <QApplication>
-#include <QDesktopServices>
-#include <QUrl>
 #include <cstdio>
 
 #include <unistd.h>
 
 #include "ui/handlers.h"
-#include "ui/linux/gbk.h"
-#include "ui/linux/program.h"
+#include "ui/linux/window_created.h"
 
 namespace velmora::linux_ui {
-namespace {
-
-class QtUpdateShell final : public UpdateShell {
- public:
-  int ShowMessage(const Text& text, int flags, const Text& title) override {
-    return linux_ui::ShowMessage(text, flags, title);
-  }
-  void OpenWebPage(const Text& address) override;
-  void EndProgram(int exitCode) override { ui::EndProgram(exitCode); }
-};
-
-}  // namespace
-
-void QtUpdateShell::OpenWebPage(const Text& address) {
-  QDesktopServices::openUrl(QUrl(GbkToQString(address)));
-}
 
 void ExitLinuxProcess(int exitCode) {
   std::fflush(nullptr);
@@ -46,22 +29,8 @@ int RunProgram(int argc, char** argv, const ProgramAddresses& addresses) {
 
   auto program = std::make_unique<Program>(*x11, addresses);
   program->window.winId();  // a native window from the start, for the status property
-  {
-    const auto fetch = MakePlatformWebFetch();
-    QtUpdateShell shell;
-    ui::RunHandler([&] {
-      ui::OnWindowCreated(
-          program->port, program->state,
-          [&](int modifiers, int keyCode) {
-            return program->hotkeys.Register(
-                modifiers, keyCode,
-                [&clickControl = program->clickControl](std::int32_t id, std::int32_t second) {
-                  clickControl.OnHotkey(id, second);
-                });
-          },
-          addresses, *fetch, shell);
-    });
-  }
+  // Runs while the window is still invisible; it may end the program.
+  ui::RunHandler([&] { OnWindowCreated(*program); });
   program->window.show();
   if (const auto ring = program->window.TabRing(); !ring.empty()) ring.front()->setFocus();
   const int exitCode = application.exec();

@@ -31,8 +31,4 @@ class QtWindowPort final : public WindowPort {
   X11Connection* x11_;
 };
 
-// A modal box with the button values of the Windows program: OK 0, Yes 5,
-// No 6; closed without a choice, 0.
-int ShowMessage(const Text& text, int flags, const Text& title);
-
 }  // namespace velmora::linux_ui

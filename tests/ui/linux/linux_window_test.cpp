@@ -19,6 +19,7 @@
 #include "tests/ui/linux/browser_stand_in.h"
 #include "ui/linux/gbk.h"
 #include "ui/linux/hyperlink.h"
+#include "ui/linux/keyboard.h"
 #include "ui/linux/main_window.h"
 #include "ui/linux/window_port.h"
 
