@@ -4,8 +4,7 @@
 
 namespace velmora::ui {
 
-void OnWindowCreated(WindowPort& window, ProgramState& state,
-                     const std::function<int(int modifiers, int keyCode)>& registerHotkey,
+void OnWindowCreated(WindowPort& window, ProgramState& state, const RegisterHotkey& registerHotkey,
                      const ProgramAddresses& addresses, WebFetch& fetch, UpdateShell& shell) {
   window.SetCaption(kCaption);
   state.programName = kProgramName;

@@ -19,8 +19,11 @@ inline constexpr char kCurrentVersion[] = "1.0.0.1";
 // program name, Alt+D (registerHotkey gets the modifier bits and key code and
 // returns the identifier, 0 when refused), then the update check, which may
 // end the program.
-void OnWindowCreated(WindowPort& window, ProgramState& state,
-                     const std::function<int(int modifiers, int keyCode)>& registerHotkey,
+using RegisterHotkey = std::function<int(int modifiers, int keyCode)>;
+void OnWindowCreated(WindowPort& window, ProgramState& state, const RegisterHotkey& registerHotkey,
                      const ProgramAddresses& addresses, WebFetch& fetch, UpdateShell& shell);
+// The same in the running program: the platform's fetch and boxes.
+void OnWindowCreated(WindowPort& window, ProgramState& state, const RegisterHotkey& registerHotkey,
+                     const ProgramAddresses& addresses);
 
 }  // namespace velmora::ui

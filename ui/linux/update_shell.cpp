@@ -1,22 +1,20 @@
-#include "ui/linux/update_shell.h"
+#include "ui/update_shell.h"
 
 #include <QDesktopServices>
 #include <QUrl>
 
 #include "ui/linux/gbk.h"
 #include "ui/linux/message_box.h"
-#include "ui/program_lifecycle.h"
 
-namespace velmora::linux_ui {
+namespace velmora::ui {
 
-void OpenWebPage(const Text& address) { QDesktopServices::openUrl(QUrl(GbkToQString(address))); }
-
-int QtUpdateShell::ShowMessage(const Text& text, int flags, const Text& title) {
+int PlatformUpdateShell::ShowMessage(const Text& text, int flags, const Text& title) {
   return linux_ui::ShowMessage(text, flags, title);
 }
 
-void QtUpdateShell::OpenWebPage(const Text& address) { linux_ui::OpenWebPage(address); }
+// The desktop's browser, through xdg-open.
+void PlatformUpdateShell::OpenWebPage(const Text& address) {
+  QDesktopServices::openUrl(QUrl(linux_ui::GbkToQString(address)));
+}
 
-void QtUpdateShell::EndProgram(int exitCode) { ui::EndProgram(exitCode); }
-
-}  // namespace velmora::linux_ui
+}  // namespace velmora::ui

@@ -1,23 +1,19 @@
 #include "ui/linux/window_created.h"
 
-#include "ui/linux/update_shell.h"
 #include "ui/window_created.h"
 
 namespace velmora::linux_ui {
 
 void OnWindowCreated(Program& program) {
-  const auto fetch = MakePlatformWebFetch();
-  QtUpdateShell shell;
+  auto toggleRun = [&clickControl = program.clickControl](std::int32_t id, std::int32_t second) {
+    clickControl.OnHotkey(id, second);
+  };
   ui::OnWindowCreated(
       program.port, program.state,
-      [&program](int modifiers, int keyCode) {
-        return program.hotkeys.Register(
-            modifiers, keyCode,
-            [&clickControl = program.clickControl](std::int32_t id, std::int32_t second) {
-              clickControl.OnHotkey(id, second);
-            });
+      [&program, toggleRun](int modifiers, int keyCode) {
+        return program.hotkeys.Register(modifiers, keyCode, toggleRun);
       },
-      program.addresses, *fetch, shell);
+      program.addresses);
 }
 
 }  // namespace velmora::linux_ui

@@ -1,22 +1,19 @@
 #include "ui/win32/window_created.h"
 
 #include "ui/win32/hotkey.h"
-#include "ui/win32/update_shell.h"
 #include "ui/window_created.h"
 
 namespace velmora::win32 {
 
 void OnWindowCreated(Program& program) {
-  const auto fetch = MakePlatformWebFetch();
-  Win32UpdateShell shell;
-  ui::OnWindowCreated(
-      program.port, program.state,
-      [&program](int modifiers, int keyCode) {
-        return RegisterGlobalHotkey(program.window.Handle(),
-                                    program.window.ControlHandle(ControlId::MillisecondsLabel), modifiers,
-                                    keyCode);
-      },
-      program.addresses, *fetch, shell);
+  // The hotkey's feedback goes to the milliseconds label, whose event is Alt+D's.
+  HWND feedbackTarget = program.window.ControlHandle(ControlId::MillisecondsLabel);
+  ui::OnWindowCreated(program.port, program.state,
+                      [&program, feedbackTarget](int modifiers, int keyCode) {
+                        return RegisterGlobalHotkey(program.window.Handle(), feedbackTarget,
+                                                    modifiers, keyCode);
+                      },
+                      program.addresses);
 }
 
 }  // namespace velmora::win32
