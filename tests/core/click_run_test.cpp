@@ -79,10 +79,10 @@ TEST_P(IntervalTable, IntervalTextBecomesTheClickPeriod) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, IntervalTable,
-                         ::testing::Values(IntervalCase{"100", 100}, IntervalCase{"1.9", 1},
-                                           IntervalCase{" 100", 100}, IntervalCase{"１０", 10},
-                                           IntervalCase{"0", 0}, IntervalCase{"-5", 0},
-                                           IntervalCase{"abc", 0}, IntervalCase{"", 0}));
+                         ::testing::Values(IntervalCase{.text = "100", .period = 100}, IntervalCase{.text = "1.9", .period = 1},
+                                           IntervalCase{.text = " 100", .period = 100}, IntervalCase{.text = "１０", .period = 10},
+                                           IntervalCase{.text = "0", .period = 0}, IntervalCase{.text = "-5", .period = 0},
+                                           IntervalCase{.text = "abc", .period = 0}, IntervalCase{.text = "", .period = 0}));
 
 class NoPeriodTable : public ClickControlTest, public ::testing::WithParamInterface<const char*> {};
 
@@ -134,10 +134,10 @@ TEST_P(MinutesTable, MinutesBecomeTheTimeLimitPeriod) {
 // 35792 minutes are 2,147,520,000 ms, which turns negative and arms nothing;
 // 71583 minutes wrap around to 12,704 ms.
 INSTANTIATE_TEST_SUITE_P(Texts, MinutesTable,
-                         ::testing::Values(MinutesCase{"1", 60000}, MinutesCase{"0.5", 30000},
-                                           MinutesCase{"0.05", 3000}, MinutesCase{"abc", 0},
-                                           MinutesCase{"-1", 0}, MinutesCase{"35792", 0},
-                                           MinutesCase{"71583", 12704}));
+                         ::testing::Values(MinutesCase{.text = "1", .period = 60000}, MinutesCase{.text = "0.5", .period = 30000},
+                                           MinutesCase{.text = "0.05", .period = 3000}, MinutesCase{.text = "abc", .period = 0},
+                                           MinutesCase{.text = "-1", .period = 0}, MinutesCase{.text = "35792", .period = 0},
+                                           MinutesCase{.text = "71583", .period = 12704}));
 
 TEST_F(ClickControlTest, StartWithCountLimitLeavesARunningTimeLimitAlone) {
   window.Tick(Control::CountLimitOn, false);

@@ -11,9 +11,11 @@ namespace {
 
 using Log = std::vector<std::string>;
 
+constexpr int kNeverStops = -1;  // the count never matches the limit
+
 struct LimitCase {
   const char* limit;
-  int clicksBeforeStop;  // -1: the count never matches
+  int clicksBeforeStop;
 };
 
 class CountLimitTable : public ClickControlTest, public ::testing::WithParamInterface<LimitCase> {};
@@ -23,7 +25,7 @@ TEST_P(CountLimitTable, StopsOnTheTickAfterTheLimit) {
   PressHotkey();
   window.AdvanceBy(100 * 200);
   const int clicks = static_cast<int>(log.Starting("click ").size());
-  if (GetParam().clicksBeforeStop < 0) {
+  if (GetParam().clicksBeforeStop == kNeverStops) {
     EXPECT_TRUE(Running());
     EXPECT_EQ(clicks, 200);
   } else {
@@ -36,11 +38,11 @@ TEST_P(CountLimitTable, StopsOnTheTickAfterTheLimit) {
 // clicks, 29.9999998 never matches.
 INSTANTIATE_TEST_SUITE_P(
     Limits, CountLimitTable,
-    ::testing::Values(LimitCase{"30", 30}, LimitCase{"1", 1}, LimitCase{"29.99999995", 30},
-                      LimitCase{"30.00000005", 30}, LimitCase{"29.9999998", -1},
-                      LimitCase{"1e1", 10}, LimitCase{"５", 5}, LimitCase{"0", 0},
-                      LimitCase{"abc", 0}, LimitCase{"", 0}, LimitCase{"2.5", -1},
-                      LimitCase{"-1", -1}, LimitCase{"1e400", -1}));
+    ::testing::Values(LimitCase{.limit = "30", .clicksBeforeStop = 30}, LimitCase{.limit = "1", .clicksBeforeStop = 1}, LimitCase{.limit = "29.99999995", .clicksBeforeStop = 30},
+                      LimitCase{.limit = "30.00000005", .clicksBeforeStop = 30}, LimitCase{.limit = "29.9999998", .clicksBeforeStop = kNeverStops},
+                      LimitCase{.limit = "1e1", .clicksBeforeStop = 10}, LimitCase{.limit = "５", .clicksBeforeStop = 5}, LimitCase{.limit = "0", .clicksBeforeStop = 0},
+                      LimitCase{.limit = "abc", .clicksBeforeStop = 0}, LimitCase{.limit = "", .clicksBeforeStop = 0}, LimitCase{.limit = "2.5", .clicksBeforeStop = kNeverStops},
+                      LimitCase{.limit = "-1", .clicksBeforeStop = kNeverStops}, LimitCase{.limit = "1e400", .clicksBeforeStop = kNeverStops}));
 
 TEST_F(ClickControlTest, FirstTickStopsWithoutClickOrStatusWhenTheLimitIsZero) {
   window.Type(Control::CountBox, "0");
@@ -93,13 +95,19 @@ TEST_P(ModeTable, CursorModeClicksAtTheCursorThenWritesItsLabel) {
 using enum ButtonEvent;
 INSTANTIATE_TEST_SUITE_P(
     Modes, ModeTable,
-    ::testing::Values(ModeCase{Control::LeftClickMode, "左键点击 速度:", LeftClick, {LeftDown, LeftUp}},
-                      ModeCase{Control::RightClickMode, "右键点击 速度:", RightClick, {RightDown, RightUp}},
+    ::testing::Values(ModeCase{.radio = Control::LeftClickMode,
+                               .statusLabel = "左键点击 速度:",
+                               .kind = LeftClick,
+                               .buttons = {LeftDown, LeftUp}},
+                      ModeCase{.radio = Control::RightClickMode,
+                               .statusLabel = "右键点击 速度:",
+                               .kind = RightClick,
+                               .buttons = {RightDown, RightUp}},
                       // The double click's label names the right button, as users know it.
-                      ModeCase{Control::DoubleClickMode,
-                               "右键双击 速度:",
-                               LeftDoubleClick,
-                               {LeftDown, LeftUp, LeftDown, LeftUp}}));
+                      ModeCase{.radio = Control::DoubleClickMode,
+                               .statusLabel = "右键双击 速度:",
+                               .kind = LeftDoubleClick,
+                               .buttons = {LeftDown, LeftUp, LeftDown, LeftUp}}));
 
 TEST_F(ClickControlTest, LocateModeWritesItsLabelThenClicksAtTheCapturedPoint) {
   window.Choose(Control::LocateMode);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/conversions.h"
+#include "core/message_box_values.h"
 
 namespace velmora {
 namespace {
@@ -13,6 +14,8 @@ namespace {
 using Log = std::vector<std::string>;
 
 constexpr char kHost[] = "127.0.0.1:8080";
+constexpr int kNotForced = 0;
+constexpr int kOtherForce = 2;  // anything but kForcedUpdate lets a declined offer go on
 constexpr char kErrorPage[] = "http://maker.test/error.html";
 
 // Records the address asked for, every box, page and end in order; answers
@@ -64,96 +67,137 @@ const std::string kNewVersion =
 INSTANTIATE_TEST_SUITE_P(
     Replies, UpdateDecision,
     ::testing::Values(
-        DecisionCase{"NoReply", "", 0, 1, {}},
-        DecisionCase{"NoMarkers", "<html>404</html>", 0, 1, {}},
-        DecisionCase{"EmptyVersion", "<!--ver--><!--verend-->", 0, 1, {}},
-        DecisionCase{"VersionWithoutEndMarker", "<!--ver-->1.0.0.2", 0, 1, {}},
-        DecisionCase{
-            "NulBeforeVersion", ByteString("x\0<!--ver-->1.0.0.2<!--verend-->", 32), 0, 1, {}},
-        DecisionCase{"Equal", "<!--ver-->1.0.0.1<!--verend-->", 0, 1, {}},
-        DecisionCase{"ServerError",
-                     "<!--ver-->Error<!--verend--><!--add-->http://dl.test/<!--addend-->",
-                     0,
-                     1,
-                     {"box 消息|48|发生错误 ", "open http://maker.test/error.html", "end 0"}},
-        DecisionCase{"LowerCaseErrorIsAnOffer",
-                     "<!--ver-->error<!--verend-->",
-                     6,
-                     0,
-                     {"box 在线更新:|4|发现新版:error\r\n"}},
-        DecisionCase{"BlankAroundVersionIsAnOffer",
-                     "<!--ver-->1.0.0.1 <!--verend-->",
-                     6,
-                     0,
-                     {"box 在线更新:|4|发现新版:1.0.0.1 \r\n"}},
-        DecisionCase{"OlderVersionIsOffered",
-                     "<!--ver-->1.0.0.0<!--verend-->",
-                     6,
-                     2,
-                     {"box 在线更新:|4|发现新版:1.0.0.0\r\n"}},
-        DecisionCase{"Yes", kNewVersion, 5, 1, {kOffer, "open http://dl.test/new", "end 0"}},
-        DecisionCase{
-            "YesNotForced", kNewVersion, 5, 0, {kOffer, "open http://dl.test/new", "end 0"}},
-        DecisionCase{"NoForced", kNewVersion, 6, 1, {kOffer, "end 0"}},
-        DecisionCase{"NoNotForced", kNewVersion, 6, 0, {kOffer}},
-        DecisionCase{"NoForceTwo", kNewVersion, 6, 2, {kOffer}},
-        DecisionCase{"BoxNotShownCountsAsYes",
-                     kNewVersion,
-                     0,
-                     0,
-                     {kOffer, "open http://dl.test/new", "end 0"}},
-        DecisionCase{"FieldsInAnyOrder",
-                     "<!--con-->Bug fixes<!--conend--> <!--add-->http://dl.test/new<!--addend-->"
+        DecisionCase{.name = "NoReply",
+                     .reply = "",
+                     .button = message_box::kOk,
+                     .force = kForcedUpdate,
+                     .expected = {}},
+        DecisionCase{.name = "NoMarkers",
+                     .reply = "<html>404</html>",
+                     .button = message_box::kOk,
+                     .force = kForcedUpdate,
+                     .expected = {}},
+        DecisionCase{.name = "EmptyVersion",
+                     .reply = "<!--ver--><!--verend-->",
+                     .button = message_box::kOk,
+                     .force = kForcedUpdate,
+                     .expected = {}},
+        DecisionCase{.name = "VersionWithoutEndMarker",
+                     .reply = "<!--ver-->1.0.0.2",
+                     .button = message_box::kOk,
+                     .force = kForcedUpdate,
+                     .expected = {}},
+        DecisionCase{.name = "NulBeforeVersion",
+                     .reply = ByteString("x\0<!--ver-->1.0.0.2<!--verend-->", 32),
+                     .button = message_box::kOk,
+                     .force = kForcedUpdate,
+                     .expected = {}},
+        DecisionCase{.name = "Equal",
+                     .reply = "<!--ver-->1.0.0.1<!--verend-->",
+                     .button = message_box::kOk,
+                     .force = kForcedUpdate,
+                     .expected = {}},
+        DecisionCase{.name = "ServerError",
+                     .reply = "<!--ver-->Error<!--verend--><!--add-->http://dl.test/<!--addend-->",
+                     .button = message_box::kOk,
+                     .force = kForcedUpdate,
+                     .expected = {"box 消息|48|发生错误 ", "open http://maker.test/error.html", "end 0"}},
+        DecisionCase{.name = "LowerCaseErrorIsAnOffer",
+                     .reply = "<!--ver-->error<!--verend-->",
+                     .button = message_box::kNo,
+                     .force = kNotForced,
+                     .expected = {"box 在线更新:|4|发现新版:error\r\n"}},
+        DecisionCase{.name = "BlankAroundVersionIsAnOffer",
+                     .reply = "<!--ver-->1.0.0.1 <!--verend-->",
+                     .button = message_box::kNo,
+                     .force = kNotForced,
+                     .expected = {"box 在线更新:|4|发现新版:1.0.0.1 \r\n"}},
+        DecisionCase{.name = "OlderVersionIsOffered",
+                     .reply = "<!--ver-->1.0.0.0<!--verend-->",
+                     .button = message_box::kNo,
+                     .force = kOtherForce,
+                     .expected = {"box 在线更新:|4|发现新版:1.0.0.0\r\n"}},
+        DecisionCase{.name = "Yes",
+                     .reply = kNewVersion,
+                     .button = message_box::kYes,
+                     .force = kForcedUpdate,
+                     .expected = {kOffer, "open http://dl.test/new", "end 0"}},
+        DecisionCase{.name = "YesNotForced",
+                     .reply = kNewVersion,
+                     .button = message_box::kYes,
+                     .force = kNotForced,
+                     .expected = {kOffer, "open http://dl.test/new", "end 0"}},
+        DecisionCase{.name = "NoForced",
+                     .reply = kNewVersion,
+                     .button = message_box::kNo,
+                     .force = kForcedUpdate,
+                     .expected = {kOffer, "end 0"}},
+        DecisionCase{.name = "NoNotForced",
+                     .reply = kNewVersion,
+                     .button = message_box::kNo,
+                     .force = kNotForced,
+                     .expected = {kOffer}},
+        DecisionCase{.name = "NoForceTwo",
+                     .reply = kNewVersion,
+                     .button = message_box::kNo,
+                     .force = kOtherForce,
+                     .expected = {kOffer}},
+        DecisionCase{.name = "BoxNotShownCountsAsYes",
+                     .reply = kNewVersion,
+                     .button = message_box::kOk,
+                     .force = kNotForced,
+                     .expected = {kOffer, "open http://dl.test/new", "end 0"}},
+        DecisionCase{.name = "FieldsInAnyOrder",
+                     .reply = "<!--con-->Bug fixes<!--conend--> <!--add-->http://dl.test/new<!--addend-->"
                      "<p><!--ver-->1.0.0.2<!--verend-->",
-                     5,
-                     1,
-                     {kOffer, "open http://dl.test/new", "end 0"}},
-        DecisionCase{"EmptyDescriptionEndsInLineBreak",
-                     "<!--ver-->1.0.0.2<!--verend--><!--add-->https://dl.test/<!--addend-->",
-                     5,
-                     1,
-                     {"box 在线更新:|4|发现新版:1.0.0.2\r\n", "open https://dl.test/", "end 0"}},
-        DecisionCase{"AddressInUpperCaseIsOpened",
-                     "<!--ver-->2<!--verend--><!--add-->HTTPS://dl.test/<!--addend-->",
-                     5,
-                     1,
-                     {"box 在线更新:|4|发现新版:2\r\n", "open HTTPS://dl.test/", "end 0"}},
+                     .button = message_box::kYes,
+                     .force = kForcedUpdate,
+                     .expected = {kOffer, "open http://dl.test/new", "end 0"}},
+        DecisionCase{.name = "EmptyDescriptionEndsInLineBreak",
+                     .reply = "<!--ver-->1.0.0.2<!--verend--><!--add-->https://dl.test/<!--addend-->",
+                     .button = message_box::kYes,
+                     .force = kForcedUpdate,
+                     .expected = {"box 在线更新:|4|发现新版:1.0.0.2\r\n", "open https://dl.test/", "end 0"}},
+        DecisionCase{.name = "AddressInUpperCaseIsOpened",
+                     .reply = "<!--ver-->2<!--verend--><!--add-->HTTPS://dl.test/<!--addend-->",
+                     .button = message_box::kYes,
+                     .force = kForcedUpdate,
+                     .expected = {"box 在线更新:|4|发现新版:2\r\n", "open HTTPS://dl.test/", "end 0"}},
         // A forged reply must not run programs or open shares: nothing is
         // opened, and accepting still ends the program.
-        DecisionCase{
-            "ProgramAddressNotOpened",
-            "<!--ver-->2<!--verend--><!--add-->C:\\Windows\\system32\\calc.exe<!--addend-->",
-            5,
-            1,
-            {"box 在线更新:|4|发现新版:2\r\n", "end 0"}},
-        DecisionCase{"ShareAddressNotOpened",
-                     "<!--ver-->2<!--verend--><!--add-->\\\\host\\share<!--addend-->",
-                     5,
-                     1,
-                     {"box 在线更新:|4|发现新版:2\r\n", "end 0"}},
-        DecisionCase{"FileAddressNotOpened",
-                     "<!--ver-->2<!--verend--><!--add-->file:///etc/passwd<!--addend-->",
-                     5,
-                     1,
-                     {"box 在线更新:|4|发现新版:2\r\n", "end 0"}},
+        DecisionCase{.name = "ProgramAddressNotOpened",
+                     .reply = "<!--ver-->2<!--verend--><!--add-->C:\\Windows\\system32\\calc.exe<!--addend-->",
+                     .button = message_box::kYes,
+                     .force = kForcedUpdate,
+                     .expected = {"box 在线更新:|4|发现新版:2\r\n", "end 0"}},
+        DecisionCase{.name = "ShareAddressNotOpened",
+                     .reply = "<!--ver-->2<!--verend--><!--add-->\\\\host\\share<!--addend-->",
+                     .button = message_box::kYes,
+                     .force = kForcedUpdate,
+                     .expected = {"box 在线更新:|4|发现新版:2\r\n", "end 0"}},
+        DecisionCase{.name = "FileAddressNotOpened",
+                     .reply = "<!--ver-->2<!--verend--><!--add-->file:///etc/passwd<!--addend-->",
+                     .button = message_box::kYes,
+                     .force = kForcedUpdate,
+                     .expected = {"box 在线更新:|4|发现新版:2\r\n", "end 0"}},
         // An address that would reach the browser's command line as several
         // arguments is refused, and so is one too long for the shell.
-        DecisionCase{"QuoteInAddressNotOpened",
-                     "<!--ver-->2<!--verend--><!--add-->http://127.0.0.1/a\" --arg \"b<!--addend-->",
-                     5,
-                     1,
-                     {"box 在线更新:|4|发现新版:2\r\n", "end 0"}},
-        DecisionCase{"GiantAddressNotOpened",
-                     "<!--ver-->2<!--verend--><!--add-->http://dl.test/" + std::string(100000, 'a') +
+        DecisionCase{.name = "QuoteInAddressNotOpened",
+                     .reply = "<!--ver-->2<!--verend--><!--add-->http://127.0.0.1/a\" --arg \"b<!--addend-->",
+                     .button = message_box::kYes,
+                     .force = kForcedUpdate,
+                     .expected = {"box 在线更新:|4|发现新版:2\r\n", "end 0"}},
+        DecisionCase{.name = "GiantAddressNotOpened",
+                     .reply = "<!--ver-->2<!--verend--><!--add-->http://dl.test/" + std::string(100000, 'a') +
                          "<!--addend-->",
-                     5,
-                     1,
-                     {"box 在线更新:|4|发现新版:2\r\n", "end 0"}},
-        DecisionCase{"EmptyAddressNotOpened",
-                     "<!--ver-->2<!--verend-->",
-                     5,
-                     1,
-                     {"box 在线更新:|4|发现新版:2\r\n", "end 0"}}),
+                     .button = message_box::kYes,
+                     .force = kForcedUpdate,
+                     .expected = {"box 在线更新:|4|发现新版:2\r\n", "end 0"}},
+        DecisionCase{.name = "EmptyAddressNotOpened",
+                     .reply = "<!--ver-->2<!--verend-->",
+                     .button = message_box::kYes,
+                     .force = kForcedUpdate,
+                     .expected = {"box 在线更新:|4|发现新版:2\r\n", "end 0"}}),
     [](const ::testing::TestParamInfo<DecisionCase>& info) { return info.param.name; });
 
 TEST(UpdateQueryAddress, ProductCodeIsAppendedUnchanged) {
@@ -185,7 +229,7 @@ TEST(CheckForUpdate, AnErrorPageThatFailsTheAddressRuleIsNotOpened) {
                                 "file:///C:/x.html"}) {
     RecordingPorts ports;
     ports.reply = "<!--ver-->Error<!--verend-->";
-    CheckForUpdate("10022", "1.0.0.1", 1, errorPage, kHost, ports, ports);
+    CheckForUpdate("10022", "1.0.0.1", kForcedUpdate, errorPage, kHost, ports, ports);
     EXPECT_EQ(ports.log, (Log{"fetch http://127.0.0.1:8080/client/api.asp?code=10022",
                               "box 消息|48|发生错误 ", "end 0"}))
         << errorPage;
@@ -195,7 +239,7 @@ TEST(CheckForUpdate, AnErrorPageThatFailsTheAddressRuleIsNotOpened) {
 TEST(CheckForUpdate, AReservedHostIsNeverAsked) {
   RecordingPorts ports;
   ports.reply = kNewVersion;
-  CheckForUpdate("10022", "1.0.0.1", 1, kErrorPage, "update.velmora.example", ports, ports);
+  CheckForUpdate("10022", "1.0.0.1", kForcedUpdate, kErrorPage, "update.velmora.example", ports, ports);
   EXPECT_EQ(ports.log, Log{});
 }
 
@@ -233,8 +277,8 @@ TEST(CheckForUpdate, AGiantDescriptionIsCutInTheOffer) {
   RecordingPorts ports;
   ports.reply = "<!--ver-->2<!--verend--><!--con-->" + std::string(512 * 1024, 'x') +
                 "<!--conend-->";
-  ports.button = 6;
-  CheckForUpdate("10022", "1.0.0.1", 0, kErrorPage, kHost, ports, ports);
+  ports.button = message_box::kNo;
+  CheckForUpdate("10022", "1.0.0.1", kNotForced, kErrorPage, kHost, ports, ports);
   ASSERT_EQ(ports.log.size(), 2u);
   EXPECT_EQ(ports.log[1], "box 在线更新:|4|发现新版:2\r\n" + std::string(kMaxDescriptionBytes, 'x') + "…");
 }
