@@ -20,18 +20,15 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 import e2e_support  # noqa: E402
+import scenarios  # noqa: E402
 from e2e_support import ClickLog, UpdateServer, wait_until  # noqa: E402
+from scenarios import OFFER, TARGET_PLACE  # noqa: E402
 
 ARGS = None
 ENV = {}
 WORK = None
 XVFB = None
 WINESERVER = None
-
-# Apart from Velmora's window, which stands in the middle of the screen.
-TARGET_PLACE = (880, 80, 240, 160)  # left, top, width, height
-TARGET_CENTRE = (1000, 160)
-ELSEWHERE = (150, 900)
 
 
 def windows_path(path):
@@ -62,18 +59,6 @@ def state():
     return fields
 
 
-def keys(*names):
-    run("xdotool", "key", "--clearmodifiers", "--delay", "80", *names, check=True)
-
-
-def move_mouse(x, y):
-    # Not --sync: that waits for a motion, and there is none when the pointer
-    # already stands there.
-    run("xdotool", "mousemove", str(x), str(y))
-    wait_until(lambda: run("xdotool", "getmouselocation").stdout.decode().startswith(
-        "x:%d y:%d " % (x, y)), 10)
-
-
 def browser_starts():
     """The arguments of each start of the prefix's http(s) open command."""
     log = WORK / "argv.log"
@@ -100,14 +85,18 @@ class ClickTarget(ClickLog):
         self.process.wait()
 
 
-class VelmoraTest(unittest.TestCase):
-    """Starts the click target, then Velmora, for each test."""
+class WineDriver(unittest.TestCase):
+    """The scenarios' driver for velmora.exe under Wine: real keys through
+    XTest, the window's texts read by a probe of the tests' own."""
 
     reply = None  # the update server's answer; None: no server at all
 
     def setUp(self):
         (WORK / "argv.log").unlink(missing_ok=True)
-        self.server = UpdateServer(ARGS.port, self.reply) if self.reply is not None else None
+        reply = self.reply
+        if reply is not None and "%d" in reply:
+            reply = reply % ARGS.port
+        self.server = UpdateServer(ARGS.port, reply) if reply is not None else None
         self.target = ClickTarget()
         self.velmora = wine_start(Path(ARGS.bin) / "velmora_e2e.exe")
 
@@ -118,175 +107,98 @@ class VelmoraTest(unittest.TestCase):
         self.target.close()
         if self.server:
             self.server.close()
+        holder = getattr(self, "holder", None)
+        if holder:
+            holder.kill()
+            holder.wait()
+
+    def keys(self, *names):
+        run("xdotool", "key", "--clearmodifiers", "--delay", "80", *names, check=True)
+
+    def move_mouse(self, x, y):
+        # Not --sync: that waits for a motion, and there is none when the
+        # pointer already stands there.
+        run("xdotool", "mousemove", str(x), str(y))
+        wait_until(lambda: run("xdotool", "getmouselocation").stdout.decode().startswith(
+            "x:%d y:%d " % (x, y)), 10)
 
     def wait_shown(self):
         shown = wait_until(lambda: state().get("visible") == "1", 60)
         self.assertTrue(shown, "the main window did not appear")
         time.sleep(0.5)
 
-    def wait_caption(self, ending, timeout=30):
-        caption = wait_until(lambda: state().get("caption", "").endswith(ending) and
-                             state()["caption"], timeout)
-        self.assertTrue(caption, f"the caption never ended in {ending!r}")
+    def main_window_visible(self):
+        return state().get("visible") == "1"
 
-    def set_text(self, control, text):
-        self.assertEqual(probe("settext", control, text)[0], 0)
+    def caption(self):
+        return state().get("caption", "")
 
-    def click(self, control):
-        self.assertEqual(probe("click", control)[0], 0)
+    def status(self):
+        return state().get("status", "")
 
-    def run_until_stopped(self, expected_presses, kind):
-        keys("alt+d")
-        self.assertTrue(wait_until(lambda: len(self.target.presses(kind)) >= expected_presses, 30),
-                        f"fewer than {expected_presses} {kind} arrived")
-        self.wait_caption(" - 已停止")
-        time.sleep(1.0)  # nothing more may arrive
+    def set_text(self, alias, text):
+        self.assertEqual(probe("settext", alias, text)[0], 0)
 
+    def choose(self, alias):
+        self.assertEqual(probe("click", alias)[0], 0)
 
-class ClickRuns(VelmoraTest):
-    def test_typical_run_clicks_thirty_times_and_stops(self):
-        self.wait_shown()
-        self.assertEqual(state()["caption"], "Velmora V1.8")
-        move_mouse(*TARGET_CENTRE)
-        self.run_until_stopped(30, "LDOWN")
-        presses = self.target.presses()
-        self.assertEqual([p[0] for p in presses], ["LDOWN", "LUP"] * 30)
-        self.assertEqual({p[1:] for p in presses}, {TARGET_CENTRE})
-        fields = state()
-        self.assertEqual(fields["caption"], "Velmora - 已停止")
-        self.assertEqual(fields["status"], "左键点击 速度:100 毫秒 第 30 次")
+    def is_ticked(self, alias):
+        return probe("ticked", alias)[1].strip() == "1"
 
-    def test_hotkey_works_while_another_program_has_the_focus(self):
-        self.wait_shown()
-        self.set_text("count", "1000")
-        move_mouse(*TARGET_CENTRE)
+    def position_text(self):
+        return probe("text", "position")[1].strip()
+
+    def settings_unlocked(self):
+        return state().get("settings") == "1"
+
+    def focus_other_window(self):
         run("xdotool", "click", "1")  # the user clicks into the other program
-        self.assertTrue(wait_until(lambda: len(self.target.presses("LUP")) == 1, 10))
-        self.assertTrue(wait_until(lambda: state().get("foreground") == "VelmoraTestClickTarget", 10))
-        keys("alt+d")
-        self.assertTrue(wait_until(lambda: len(self.target.presses("LDOWN")) >= 6, 20))
-        keys("alt+d")
-        self.wait_caption(" - 已停止")
-        time.sleep(1.0)
-        settled = len(self.target.presses("LDOWN"))
-        time.sleep(1.0)
-        self.assertEqual(len(self.target.presses("LDOWN")), settled)
-        self.assertLess(settled, 1000)
+        self.assertTrue(wait_until(lambda: len(self.target.presses("LUP")) >= 1, 10))
+        self.assertTrue(wait_until(lambda: state().get("foreground") == "VelmoraTestClickTarget",
+                                   10))
 
-    def test_right_click_and_double_click_modes(self):
-        self.wait_shown()
-        self.set_text("count", "3")
-        move_mouse(*TARGET_CENTRE)
-        self.click("mode2")
-        self.run_until_stopped(3, "RDOWN")
-        self.assertEqual([p[0] for p in self.target.presses()], ["RDOWN", "RUP"] * 3)
-        self.assertTrue(wait_until(lambda: state()["status"] == "右键点击 速度:100 毫秒 第 3 次", 5))
+    def focus_velmora(self):
+        pass  # the run's start left the focus in Velmora's window
 
-        self.click("mode4")
-        self.run_until_stopped(6, "LDOWN")
-        lefts = [p[0] for p in self.target.presses() if p[0].startswith("L")]
-        self.assertEqual(lefts, ["LDOWN", "LUP"] * 6)
-        self.assertEqual(state()["status"], "右键双击 速度:100 毫秒 第 3 次")
+    def wait_box(self, title):
+        box = wait_until(lambda: state().get("box") == "1" and state(), 60)
+        self.assertTrue(box, "no message box appeared")
+        self.assertEqual(box["box_title"], title)
+        return box["box_text"]
 
-    def test_locate_mode_clicks_at_the_captured_point(self):
-        self.wait_shown()
-        self.set_text("count", "5")
-        self.click("mode3")  # puts the focus into the position box
-        move_mouse(*TARGET_CENTRE)
-        keys("space")
-        expected = "X:%d Y:%d" % TARGET_CENTRE
-        self.assertTrue(wait_until(lambda: probe("text", "position")[1].strip() == expected, 10))
-        move_mouse(*ELSEWHERE)
-        self.run_until_stopped(5, "LDOWN")
-        presses = self.target.presses()
-        self.assertEqual([p[0] for p in presses], ["LDOWN", "LUP"] * 5)
-        self.assertEqual({p[1:] for p in presses}, {TARGET_CENTRE})
+    def answer_box(self, button):
+        probe("answer", button)
 
-    def test_locate_mode_without_a_position_warns_and_clicks_nothing(self):
-        self.wait_shown()
-        self.click("mode3")
-        move_mouse(*TARGET_CENTRE)
-        keys("alt+d")
-        box = wait_until(lambda: state().get("box") == "1" and state(), 20)
-        self.assertTrue(box, "no warning appeared")
-        self.assertEqual(box["box_title"], "警告:")
-        self.assertEqual(box["box_text"], "没有设置位置")
-        self.assertEqual(box["caption"], "Velmora - 已停止")
-        probe("answer", "ok")
-        self.assertTrue(wait_until(lambda: state().get("box") == "0", 10))
-        time.sleep(0.5)
-        self.assertEqual(self.target.presses(), [])
+    def box_gone(self):
+        return state().get("box") == "0"
 
-    def test_time_limit_ends_the_run_by_itself(self):
-        self.wait_shown()
-        self.click("timelimit")
-        self.assertEqual(probe("ticked", "countlimit")[1].strip(), "0")
-        self.set_text("minutes", "0.05")  # 3 seconds
-        move_mouse(*TARGET_CENTRE)
-        keys("alt+d")
-        self.wait_caption(" - 已开始", 10)
-        started = time.monotonic()
-        self.wait_caption(" - 已停止", 30)
-        self.assertGreater(time.monotonic() - started, 1.5)
-        time.sleep(1.0)
-        settled = len(self.target.presses("LDOWN"))
-        self.assertGreater(settled, 5)
-        time.sleep(1.0)
-        self.assertEqual(len(self.target.presses("LDOWN")), settled)
-
-    def test_interval_without_a_period_leaves_the_window_idle(self):
-        self.wait_shown()
-        self.set_text("interval", "abc")
-        move_mouse(*TARGET_CENTRE)
-        for _ in range(2):  # the second press must not "start" anything either
-            keys("alt+d")
-            self.assertTrue(wait_until(lambda: state()["status"] == "间隔须为正整数毫秒", 10))
-        time.sleep(1.0)
-        fields = state()
-        self.assertEqual(fields["caption"], "Velmora V1.8")
-        self.assertEqual(fields["settings"], "1")
-        self.assertEqual(self.target.presses(), [])
-
-    def test_escape_closes_the_window_during_a_run(self):
-        self.wait_shown()
-        self.set_text("interval", "60000")  # no click takes the focus away before Esc
-        move_mouse(*ELSEWHERE)
-        keys("alt+d")
-        self.wait_caption(" - 已开始", 10)
-        keys("Escape")
-        self.assertEqual(self.velmora.wait(timeout=30), 0)
-
-
-class HotkeyHeldElsewhere(VelmoraTest):
-    def setUp(self):
+    def start_hotkey_holder(self):
         flag = WORK / "held.flag"
         flag.unlink(missing_ok=True)
-        self.holder = wine_start(Path(ARGS.helpers) / "hotkey_holder.exe", windows_path(flag))
+        self.holder = wine_start(Path(ARGS.helpers) / "hotkey_holder.exe",
+                                         windows_path(flag))
         if not wait_until(flag.exists, 60):
             raise RuntimeError("the hotkey holder did not take Alt+D")
-        super().setUp()
 
-    def tearDown(self):
-        super().tearDown()
-        self.holder.kill()
-        self.holder.wait()
-
-    def test_window_opens_and_alt_d_does_nothing(self):
-        self.wait_shown()
-        move_mouse(*TARGET_CENTRE)
-        keys("alt+d")
-        time.sleep(2.0)
-        self.assertEqual(self.target.presses(), [])
-        self.assertEqual(state()["caption"], "Velmora V1.8")
+    def opened_pages(self):
+        return opened_pages()
 
 
-OFFER = ("<html><!--ver-->1.0.0.2<!--verend-->"
-         "<!--add-->http://127.0.0.1:%d/download<!--addend--><!--con-->Fixes<!--conend--></html>")
+class ClickRuns(WineDriver, scenarios.ClickScenarios):
+    pass
+
+
+class HotkeyHeldElsewhere(scenarios.HotkeyHeldElsewhereScenarios, WineDriver):
+    pass
+
+
+class DeclinedOffer(scenarios.DeclinedOfferScenarios, WineDriver):
+    pass
 
 
 def update_case(reply_text):
-    class Case(VelmoraTest):
-        reply = reply_text % ARGS.port if "%d" in reply_text else reply_text
+    class Case(WineDriver):
+        reply = reply_text
     return Case
 
 
@@ -300,9 +212,8 @@ class UpdateCheck(unittest.TestCase):
         return case
 
     def wait_box(self, case, title):
-        box = wait_until(lambda: state().get("box") == "1" and state(), 60)
-        self.assertTrue(box, "no message box appeared")
-        self.assertEqual(box["box_title"], title)
+        case.wait_box(title)
+        box = state()
         self.assertEqual(box["visible"], "0")  # the main window was never shown
         return box
 
@@ -320,15 +231,6 @@ class UpdateCheck(unittest.TestCase):
         self.assertEqual(case.velmora.wait(timeout=30), 0)
         self.assertTrue(wait_until(lambda: opened_pages(), 20))
         self.assertEqual(opened_pages(), ["http://127.0.0.1:%d/error.html" % ARGS.port])
-
-    def test_declined_offer_ends_without_opening_anything(self):
-        case = self.start(OFFER)
-        box = self.wait_box(case, "在线更新:")
-        self.assertEqual(box["box_text"], "发现新版:1.0.0.2\\nFixes")
-        probe("answer", "no")
-        self.assertEqual(case.velmora.wait(timeout=30), 0)
-        time.sleep(2.0)
-        self.assertEqual(opened_pages(), [])
 
     def test_accepted_offer_opens_the_download_page_and_ends(self):
         case = self.start(OFFER)
@@ -373,6 +275,7 @@ class UpdateCheck(unittest.TestCase):
         self.assertEqual(case.velmora.wait(timeout=30), 0)
         time.sleep(2.0)
         self.assertEqual(opened_pages(), [])
+
 
 
 def prepare_wine_prefix():

@@ -13,31 +13,20 @@
 #include <cstring>
 #include <string>
 
+#include "tests/e2e/control_aliases.h"
 #include "ui/window_description.h"
 
 namespace {
 
 using velmora::ui::ControlId;
 
-struct Alias {
-  const char* name;
-  ControlId id;
-};
-constexpr Alias kAliases[] = {
-    {"mode1", ControlId::LeftClickMode},        {"mode2", ControlId::RightClickMode},
-    {"mode3", ControlId::LocateMode},        {"mode4", ControlId::DoubleClickMode},
-    {"countlimit", ControlId::CountLimitOn}, {"timelimit", ControlId::TimeLimitOn},
-    {"interval", ControlId::IntervalBox},   {"count", ControlId::CountBox},
-    {"position", ControlId::PositionBox},   {"minutes", ControlId::MinutesBox},
-    {"usage", ControlId::UsageBox},
-};
 
 HWND MainWindow() { return FindWindowW(L"VelmoraMainWindow", nullptr); }
 
 // Controls stand in description order under their parent.
 HWND FindControl(const char* alias) {
   const ControlId* wanted = nullptr;
-  for (const Alias& a : kAliases) {
+  for (const auto& a : velmora::e2e::kControlAliases) {
     if (std::strcmp(a.name, alias) == 0) wanted = &a.id;
   }
   HWND window = MainWindow();
