@@ -1,10 +1,13 @@
 #!/usr/bin/env python3
 """End-to-end tests of the native Linux velmora on a private Xvfb display.
 
-Keys go in through XTest (xdotool), a plain X window of the tests' own counts
-the clicks that arrive, the caption is read from the window's name and the
-status text from its _VELMORA_STATUS property, an HTTP server on 127.0.0.1
-answers the update check. Every wait is for a condition, with a deadline.
+The scenarios are the Windows suite's (tests/e2e/scenarios.py); this driver
+runs them here. Keys go in through XTest (xdotool), a plain X window of the
+tests' own counts the clicks that arrive, the caption is read from the
+window's name and the status text from its _VELMORA_STATUS property, controls
+are clicked where the window description puts them, and an HTTP server on
+127.0.0.1 answers the update check. Every wait is for a condition, with a
+deadline.
 """
 import argparse
 import shutil
@@ -17,23 +20,15 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent))
 import e2e_support  # noqa: E402
+import scenarios  # noqa: E402
 from e2e_support import ClickLog, UpdateServer, wait_until  # noqa: E402
+from scenarios import TARGET_CENTRE, TARGET_PLACE  # noqa: E402
 
 ARGS = None
 ENV = {}
 WORK = None
 XVFB = None
-
-TARGET_PLACE = (880, 80, 240, 160)
-TARGET_CENTRE = (1000, 160)
-ELSEWHERE = (150, 900)
-GROUP_ORIGIN = (12, 9)  # the settings group inside the window
-# Places inside the settings group, from the window description.
-CONTROLS = {
-    "mode2": (181, 42, 72, 16), "mode3": (41, 42, 72, 16), "mode4": (181, 20, 72, 16),
-    "timelimit": (13, 89, 45, 16), "count": (56, 67, 32, 16), "minutes": (56, 88, 32, 16),
-    "interval": (135, 76, 32, 16),
-}
+CONTROLS = {}  # alias: (left, top, width, height) in the window's client area
 
 
 def run(*command, timeout=60, check=False):
@@ -44,26 +39,31 @@ def output(*command):
     return run(*command).stdout.decode("utf-8", "replace").strip()
 
 
-def keys(*names):
-    run("xdotool", "key", "--clearmodifiers", "--delay", "80", *names, check=True)
-
-
-def move_mouse(x, y):
-    run("xdotool", "mousemove", str(x), str(y))
-    wait_until(lambda: output("xdotool", "getmouselocation").startswith("x:%d y:%d " % (x, y)), 10)
-
-
 def visible_window(name):
     found = output("xdotool", "search", "--onlyvisible", "--name", name).split()
     return found[0] if found else None
 
 
-class LinuxTest(unittest.TestCase):
+def read_control_places():
+    """Where the window description puts the controls, as the program's own
+    description prints it."""
+    described = output(str(Path(ARGS.bin) / "linux_describe_window"))
+    for line in described.split("\n"):
+        alias, *place = line.split()
+        CONTROLS[alias] = tuple(int(number) for number in place[:4])
+
+
+class LinuxDriver(unittest.TestCase):
+    """The scenarios' driver for the native program on X11."""
+
     reply = None
 
     def setUp(self):
         (WORK / "browser.log").unlink(missing_ok=True)
-        self.server = UpdateServer(ARGS.port, self.reply) if self.reply is not None else None
+        reply = self.reply
+        if reply is not None and "%d" in reply:
+            reply = reply % ARGS.port
+        self.server = UpdateServer(ARGS.port, reply) if reply is not None else None
         self.target = ClickLog(WORK / "clicks.log")
         self.target.path.unlink(missing_ok=True)
         self.target_process = subprocess.Popen(
@@ -81,6 +81,18 @@ class LinuxTest(unittest.TestCase):
         self.target_process.wait()
         if self.server:
             self.server.close()
+        holder = getattr(self, "holder", None)
+        if holder:
+            holder.kill()
+            holder.wait()
+
+    def keys(self, *names):
+        run("xdotool", "key", "--clearmodifiers", "--delay", "80", *names, check=True)
+
+    def move_mouse(self, x, y):
+        run("xdotool", "mousemove", str(x), str(y))
+        wait_until(lambda: output("xdotool", "getmouselocation").startswith(
+            "x:%d y:%d " % (x, y)), 10)
 
     def wait_shown(self):
         self.window = wait_until(lambda: visible_window("^Velmora"), 30)
@@ -90,6 +102,9 @@ class LinuxTest(unittest.TestCase):
         self.origin = (int(x), int(y))
         time.sleep(0.3)
 
+    def main_window_visible(self):
+        return visible_window("^Velmora") is not None
+
     def caption(self):
         return output("xdotool", "getwindowname", self.window)
 
@@ -97,183 +112,80 @@ class LinuxTest(unittest.TestCase):
         text = output("xprop", "-id", self.window, "-notype", "_VELMORA_STATUS")
         return text.split(" = ", 1)[1].strip('"') if " = " in text else ""
 
-    def wait_caption(self, ending, timeout=30):
-        self.assertTrue(wait_until(lambda: self.caption().endswith(ending), timeout),
-                        f"the caption never ended in {ending!r}")
-
-    def click_control(self, name):
-        left, top, width, height = CONTROLS[name]
-        x = self.origin[0] + GROUP_ORIGIN[0] + left + min(8, width // 2)
-        y = self.origin[1] + GROUP_ORIGIN[1] + top + height // 2
-        move_mouse(x, y)
+    def choose(self, alias):
+        left, top, width, height = CONTROLS[alias]
+        self.move_mouse(self.origin[0] + left + min(8, width // 2),
+                        self.origin[1] + top + height // 2)
         run("xdotool", "click", "1")
         time.sleep(0.2)
 
-    def type_into(self, name, text):
-        self.click_control(name)
-        keys("ctrl+a")
+    def set_text(self, alias, text):
+        # Typed, as the user would: a locked box would take none of it.
+        self.choose(alias)
+        self.keys("ctrl+a")
         run("xdotool", "type", "--delay", "50", text)
         time.sleep(0.2)
 
-    def run_until_stopped(self, expected, kind):
-        keys("alt+d")
-        self.assertTrue(wait_until(lambda: len(self.target.presses(kind)) >= expected, 30),
-                        f"fewer than {expected} {kind} arrived")
-        self.wait_caption(" - 已停止")
-        time.sleep(1.0)
+    def is_ticked(self, alias):
+        return None  # nothing outside the program reads a Qt check box
 
+    def position_text(self):
+        return None
 
-class ClickRuns(LinuxTest):
-    def test_typical_run_clicks_thirty_times_and_stops(self):
-        self.wait_shown()
-        self.assertEqual(self.caption(), "Velmora V1.8")
-        move_mouse(*TARGET_CENTRE)
-        self.run_until_stopped(30, "LDOWN")
-        presses = self.target.presses()
-        self.assertEqual([p[0] for p in presses], ["LDOWN", "LUP"] * 30)
-        self.assertEqual({p[1:] for p in presses}, {TARGET_CENTRE})
-        self.assertEqual(self.caption(), "Velmora - 已停止")
-        self.assertEqual(self.status(), "左键点击 速度:100 毫秒 第 30 次")
+    def settings_unlocked(self):
+        return True  # set_text types; the scenario's run after it proves it
 
-    def test_hotkey_works_while_another_window_has_the_focus_and_with_num_lock(self):
-        self.wait_shown()
-        self.type_into("count", "1000")
+    def focus_other_window(self):
         target = output("xdotool", "search", "--name", "^click target$").split()[0]
         run("xdotool", "windowfocus", "--sync", target)
-        keys("Num_Lock")  # on: the grab holds whatever the lock keys say
-        move_mouse(*TARGET_CENTRE)
-        keys("alt+d")
-        self.assertTrue(wait_until(lambda: len(self.target.presses("LDOWN")) >= 6, 20))
-        keys("alt+d")
-        self.wait_caption(" - 已停止")
-        keys("Num_Lock")
-        time.sleep(1.0)
-        settled = len(self.target.presses("LDOWN"))
-        time.sleep(1.0)
-        self.assertEqual(len(self.target.presses("LDOWN")), settled)
-        self.assertLess(settled, 1000)
 
-    def test_right_click_and_double_click_modes(self):
-        self.wait_shown()
-        self.type_into("count", "3")
-        self.click_control("mode2")
-        move_mouse(*TARGET_CENTRE)
-        self.run_until_stopped(3, "RDOWN")
-        self.assertEqual([p[0] for p in self.target.presses()], ["RDOWN", "RUP"] * 3)
-        self.assertEqual(self.status(), "右键点击 速度:100 毫秒 第 3 次")
-        self.click_control("mode4")
-        move_mouse(*TARGET_CENTRE)
-        self.run_until_stopped(6, "LDOWN")
-        lefts = [p[0] for p in self.target.presses() if p[0].startswith("L")]
-        self.assertEqual(lefts[-12:], ["LDOWN", "LUP"] * 6)
-        self.assertEqual(self.status(), "右键双击 速度:100 毫秒 第 3 次")
-
-    def test_locate_mode_clicks_at_the_captured_point(self):
-        self.wait_shown()
-        self.type_into("count", "5")
-        self.click_control("mode3")  # moves the focus into the position box
-        move_mouse(*TARGET_CENTRE)
-        keys("space")
-        move_mouse(*ELSEWHERE)
-        before = len(self.target.presses())
-        self.run_until_stopped(5, "LDOWN")
-        presses = self.target.presses()[before:]
-        self.assertEqual([p[0] for p in presses], ["LDOWN", "LUP"] * 5)
-        self.assertEqual({p[1:] for p in presses}, {TARGET_CENTRE})
-        self.assertEqual(self.status(), "定位点击 速度:100 毫秒 第 5 次")
-
-    def test_locate_mode_without_a_position_warns_and_clicks_nothing(self):
-        self.wait_shown()
-        self.click_control("mode3")
-        move_mouse(*TARGET_CENTRE)
-        keys("alt+d")
-        box = wait_until(lambda: visible_window("^警告:$"), 20)
-        self.assertTrue(box, "no warning appeared")
-        self.assertEqual(self.caption(), "Velmora - 已停止")
-        run("xdotool", "windowfocus", "--sync", box)
-        keys("Return")
-        self.assertTrue(wait_until(lambda: visible_window("^警告:$") is None, 10))
-        self.assertEqual(self.target.presses(), [])
-
-    def test_time_limit_ends_the_run_by_itself(self):
-        self.wait_shown()
-        self.click_control("timelimit")
-        self.type_into("minutes", "0.05")
-        move_mouse(*TARGET_CENTRE)
-        keys("alt+d")
-        self.wait_caption(" - 已开始", 10)
-        started = time.monotonic()
-        self.wait_caption(" - 已停止", 30)
-        self.assertGreater(time.monotonic() - started, 1.5)
-        time.sleep(1.0)
-        settled = len(self.target.presses("LDOWN"))
-        self.assertGreater(settled, 5)
-        time.sleep(1.0)
-        self.assertEqual(len(self.target.presses("LDOWN")), settled)
-
-    def test_interval_without_a_period_leaves_the_window_idle(self):
-        self.wait_shown()
-        self.type_into("interval", "abc")
-        move_mouse(*TARGET_CENTRE)
-        for _ in range(2):  # the second press must not "start" anything either
-            keys("alt+d")
-            self.assertTrue(wait_until(lambda: self.status() == "间隔须为正整数毫秒", 10))
-        time.sleep(1.0)
-        self.assertEqual(self.caption(), "Velmora V1.8")
-        self.assertEqual(self.target.presses(), [])
-        self.type_into("interval", "100")  # the settings were never locked
-        self.type_into("count", "2")
-        move_mouse(*TARGET_CENTRE)
-        self.run_until_stopped(2, "LDOWN")
-
-    def test_escape_closes_the_window_during_a_run(self):
-        self.wait_shown()
-        self.type_into("count", "1000")
-        move_mouse(*ELSEWHERE)
-        keys("alt+d")
-        self.wait_caption(" - 已开始", 10)
+    def focus_velmora(self):
         run("xdotool", "windowfocus", "--sync", self.window)
-        keys("Escape")
-        self.assertEqual(self.velmora.wait(timeout=30), 0)
 
+    def wait_box(self, title):
+        self.box = wait_until(lambda: visible_window("^%s$" % title), 30)
+        self.assertTrue(self.box, f"no box {title!r} appeared")
+        return None  # the box's text is not readable from outside
 
-class HotkeyGrabbedElsewhere(LinuxTest):
-    def setUp(self):
+    def answer_box(self, button):
+        run("xdotool", "windowfocus", "--sync", self.box)
+        self.keys("Escape" if button == "no" else "Return")  # Esc is the box's No
+
+    def box_gone(self):
+        return visible_window("^(警告:|在线更新:|消息)$") is None
+
+    def start_hotkey_holder(self):
         flag = WORK / "grabbed.flag"
         flag.unlink(missing_ok=True)
-        self.grabber = subprocess.Popen([str(Path(ARGS.bin) / "linux_key_grabber"), str(flag)],
-                                        env=ENV)
+        self.holder = subprocess.Popen([str(Path(ARGS.bin) / "linux_key_grabber"), str(flag)],
+                                       env=ENV)
         self.assertTrue(wait_until(flag.exists, 20))
-        super().setUp()
 
-    def tearDown(self):
-        super().tearDown()
-        self.grabber.kill()
-        self.grabber.wait()
+    def opened_pages(self):
+        return e2e_support.opened_pages(WORK)
 
-    def test_window_opens_and_alt_d_does_nothing(self):
+
+class ClickRuns(LinuxDriver, scenarios.ClickScenarios):
+    def test_hotkey_works_with_num_lock_on(self):
         self.wait_shown()
-        move_mouse(*TARGET_CENTRE)
-        keys("alt+d")
-        time.sleep(2.0)
-        self.assertEqual(self.target.presses(), [])
-        self.assertEqual(self.caption(), "Velmora V1.8")
+        self.set_text("count", "1000")
+        self.focus_other_window()
+        self.keys("Num_Lock")  # on: the grab holds whatever the lock keys say
+        self.move_mouse(*TARGET_CENTRE)
+        self.keys("alt+d")
+        self.assertTrue(wait_until(lambda: len(self.target.presses("LDOWN")) >= 6, 20))
+        self.keys("alt+d")
+        self.wait_caption(" - 已停止")
+        self.keys("Num_Lock")
+        self.assertLess(self.assert_clicks_settle(), 1000)
 
 
-class DeclinedOffer(LinuxTest):
-    reply = ("<!--ver-->1.0.0.2<!--verend--><!--add-->http://127.0.0.1:1/download<!--addend-->"
-             "<!--con-->Fixes<!--conend-->")
+class HotkeyGrabbedElsewhere(scenarios.HotkeyHeldElsewhereScenarios, LinuxDriver):
+    pass
 
-    def test_ends_with_exit_code_zero_and_the_window_never_shown(self):
-        box = wait_until(lambda: visible_window("^在线更新:$"), 30)
-        self.assertTrue(box, "the offer never appeared")
-        self.assertIsNone(visible_window("^Velmora"))
-        run("xdotool", "windowfocus", "--sync", box)
-        keys("Escape")  # the box's No
-        self.assertEqual(self.velmora.wait(timeout=30), 0)
-        self.assertEqual(self.server.requests, ["/client/api.asp?code=10022"])
-        time.sleep(1.0)
-        self.assertEqual(e2e_support.opened_pages(WORK), [])
+
+class DeclinedOffer(scenarios.DeclinedOfferScenarios, LinuxDriver):
+    pass
 
 
 class WithoutX11(unittest.TestCase):
@@ -301,6 +213,7 @@ def setUpModule():
         "ASAN_OPTIONS": "detect_leaks=0",
         "QT_QPA_PLATFORM": "xcb",
     }))
+    read_control_places()
 
 
 def tearDownModule():
