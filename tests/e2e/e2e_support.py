@@ -3,10 +3,12 @@ display, commands whose output does not go through a pipe, an update server
 and a stand-in browser."""
 import http.server
 import os
+import shutil
 import subprocess
 import tempfile
 import threading
 import time
+import unittest
 from pathlib import Path
 
 
@@ -42,6 +44,14 @@ def start_xvfb():
     with os.fdopen(read_end) as pipe:
         display = pipe.readline().strip()
     return xvfb, ":" + display
+
+
+def stop_display(xvfb, work):
+    """Ends the suite's display and removes its working folder."""
+    if xvfb:
+        xvfb.terminate()
+        xvfb.wait()
+    shutil.rmtree(work, ignore_errors=True)
 
 
 def install_stand_in_browser(work):
@@ -119,3 +129,40 @@ class ClickLog:
         """The server times of the messages of one kind, where the target logs them."""
         found = [line.split() for line in self.lines() if line.startswith(kind + " ")]
         return [int(f[3]) for f in found if len(f) > 3]
+
+
+class DriverBase(unittest.TestCase):
+    """What both suites' drivers share: the update server of a test, the end
+    of the processes it started, and keys and pointer through xdotool. A
+    suite sets env (the environment of its display) and port."""
+
+    env = None
+    port = None
+    reply = None  # the update server's answer (%d: the port); None: no server
+
+    def start_update_server(self):
+        reply = self.reply
+        if reply is not None and "%d" in reply:
+            reply = reply % self.port
+        self.server = UpdateServer(self.port, reply) if reply is not None else None
+
+    def end_processes(self):
+        if self.velmora.poll() is None:
+            self.velmora.kill()
+            self.velmora.wait()
+        if self.server:
+            self.server.close()
+        holder = getattr(self, "holder", None)
+        if holder:
+            holder.kill()
+            holder.wait()
+
+    def keys(self, *names):
+        run(self.env, "xdotool", "key", "--clearmodifiers", "--delay", "80", *names, check=True)
+
+    def move_mouse(self, x, y):
+        # Not --sync: that waits for a motion, and there is none when the
+        # pointer already stands there.
+        run(self.env, "xdotool", "mousemove", str(x), str(y))
+        wait_until(lambda: run(self.env, "xdotool", "getmouselocation").stdout.decode()
+                   .startswith("x:%d y:%d " % (x, y)), 10)

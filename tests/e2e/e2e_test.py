@@ -10,7 +10,6 @@ Nothing here depends on exact timings: every wait is for a condition, with a
 generous deadline.
 """
 import argparse
-import shutil
 import subprocess
 import sys
 import tempfile
@@ -21,7 +20,7 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 import e2e_support  # noqa: E402
 import scenarios  # noqa: E402
-from e2e_support import ClickLog, UpdateServer, wait_until  # noqa: E402
+from e2e_support import ClickLog, wait_until  # noqa: E402
 from scenarios import OFFER, TARGET_PLACE  # noqa: E402
 
 ARGS = None
@@ -85,42 +84,19 @@ class ClickTarget(ClickLog):
         self.process.wait()
 
 
-class WineDriver(unittest.TestCase):
+class WineDriver(e2e_support.DriverBase):
     """The scenarios' driver for velmora.exe under Wine: real keys through
     XTest, the window's texts read by a probe of the tests' own."""
 
-    reply = None  # the update server's answer; None: no server at all
-
     def setUp(self):
         (WORK / "argv.log").unlink(missing_ok=True)
-        reply = self.reply
-        if reply is not None and "%d" in reply:
-            reply = reply % ARGS.port
-        self.server = UpdateServer(ARGS.port, reply) if reply is not None else None
+        self.start_update_server()
         self.target = ClickTarget()
         self.velmora = wine_start(Path(ARGS.bin) / "velmora_e2e.exe")
 
     def tearDown(self):
-        if self.velmora.poll() is None:
-            self.velmora.kill()
-            self.velmora.wait()
+        self.end_processes()
         self.target.close()
-        if self.server:
-            self.server.close()
-        holder = getattr(self, "holder", None)
-        if holder:
-            holder.kill()
-            holder.wait()
-
-    def keys(self, *names):
-        run("xdotool", "key", "--clearmodifiers", "--delay", "80", *names, check=True)
-
-    def move_mouse(self, x, y):
-        # Not --sync: that waits for a motion, and there is none when the
-        # pointer already stands there.
-        run("xdotool", "mousemove", str(x), str(y))
-        wait_until(lambda: run("xdotool", "getmouselocation").stdout.decode().startswith(
-            "x:%d y:%d " % (x, y)), 10)
 
     def wait_shown(self):
         shown = wait_until(lambda: state().get("visible") == "1", 60)
@@ -310,6 +286,7 @@ def setUpModule():
         "WINEDEBUG": "-all",
         "WINEDLLOVERRIDES": "mscoree,mshtml=",
     }))
+    WineDriver.env, WineDriver.port = ENV, ARGS.port
     prepare_wine_prefix()
 
 
@@ -317,10 +294,7 @@ def tearDownModule():
     run("wineserver", "-k", timeout=60)
     if WINESERVER:
         WINESERVER.wait(timeout=60)
-    if XVFB:
-        XVFB.terminate()
-        XVFB.wait()
-    shutil.rmtree(WORK, ignore_errors=True)
+    e2e_support.stop_display(XVFB, WORK)
 
 
 if __name__ == "__main__":

@@ -10,7 +10,6 @@ are clicked where the window description puts them, and an HTTP server on
 deadline.
 """
 import argparse
-import shutil
 import subprocess
 import sys
 import tempfile
@@ -21,7 +20,7 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent))
 import e2e_support  # noqa: E402
 import scenarios  # noqa: E402
-from e2e_support import ClickLog, UpdateServer, wait_until  # noqa: E402
+from e2e_support import ClickLog, wait_until  # noqa: E402
 from scenarios import TARGET_CENTRE, TARGET_PLACE  # noqa: E402
 
 ARGS = None
@@ -53,17 +52,12 @@ def read_control_places():
         CONTROLS[alias] = tuple(int(number) for number in place[:4])
 
 
-class LinuxDriver(unittest.TestCase):
+class LinuxDriver(e2e_support.DriverBase):
     """The scenarios' driver for the native program on X11."""
-
-    reply = None
 
     def setUp(self):
         (WORK / "browser.log").unlink(missing_ok=True)
-        reply = self.reply
-        if reply is not None and "%d" in reply:
-            reply = reply % ARGS.port
-        self.server = UpdateServer(ARGS.port, reply) if reply is not None else None
+        self.start_update_server()
         self.target = ClickLog(WORK / "clicks.log")
         self.target.path.unlink(missing_ok=True)
         self.target_process = subprocess.Popen(
@@ -74,25 +68,9 @@ class LinuxDriver(unittest.TestCase):
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def tearDown(self):
-        if self.velmora.poll() is None:
-            self.velmora.kill()
-            self.velmora.wait()
+        self.end_processes()
         self.target_process.kill()
         self.target_process.wait()
-        if self.server:
-            self.server.close()
-        holder = getattr(self, "holder", None)
-        if holder:
-            holder.kill()
-            holder.wait()
-
-    def keys(self, *names):
-        run("xdotool", "key", "--clearmodifiers", "--delay", "80", *names, check=True)
-
-    def move_mouse(self, x, y):
-        run("xdotool", "mousemove", str(x), str(y))
-        wait_until(lambda: output("xdotool", "getmouselocation").startswith(
-            "x:%d y:%d " % (x, y)), 10)
 
     def wait_shown(self):
         self.window = wait_until(lambda: visible_window("^Velmora"), 30)
@@ -213,14 +191,12 @@ def setUpModule():
         "ASAN_OPTIONS": "detect_leaks=0",
         "QT_QPA_PLATFORM": "xcb",
     }))
+    LinuxDriver.env, LinuxDriver.port = ENV, ARGS.port
     read_control_places()
 
 
 def tearDownModule():
-    if XVFB:
-        XVFB.terminate()
-        XVFB.wait()
-    shutil.rmtree(WORK, ignore_errors=True)
+    e2e_support.stop_display(XVFB, WORK)
 
 
 if __name__ == "__main__":
