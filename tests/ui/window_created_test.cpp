@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/conversions.h"
+#include "core/message_box_values.h"
 #include "tests/core/fakes.h"
 #include "ui/exit_routines.h"
 
@@ -23,7 +24,7 @@ class RecordingUpdatePorts : public WebFetch, public UpdateShell {
   }
   int ShowMessage(const Text& text, int, const Text&) override {
     log_.Add("box " + text);
-    return 6;
+    return message_box::kNo;  // declines every offer
   }
   void OpenWebPage(const Text& address) override { log_.Add("open " + address); }
   void EndProgram(int exitCode) override { log_.Add("end " + IntegerToText(exitCode)); }
