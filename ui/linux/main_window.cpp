@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScreen>
@@ -16,6 +17,9 @@
 #include "ui/linux/gbk.h"
 #include "ui/linux/hyperlink.h"
 #include "ui/linux/status_bar.h"
+
+// The built-in resources of a static library must be named to be linked in.
+static void InitialiseResources() { Q_INIT_RESOURCE(velmora); }
 
 namespace velmora::linux_ui {
 namespace {
@@ -64,6 +68,8 @@ class TypingLimit : public QValidator {
 
 MainWindow::MainWindow(const Text& homepageAddress) {
   setWindowTitle(GbkToQString(ui::kDescribedCaption));
+  InitialiseResources();
+  setWindowIcon(QIcon(QStringLiteral(":/velmora/velmora.png")));
   setFixedSize(ui::kWindowWidth, ui::kWindowHeight);
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->geometry();
@@ -158,6 +164,21 @@ QWidget* MainWindow::CreateControl(const ControlDescription& control, QWidget* g
   }
   widget->setFocusPolicy(control.tabStop ? Qt::StrongFocus : Qt::NoFocus);
   return widget;
+}
+
+void MainWindow::SetSettingsEnabled(bool enabled) {
+  QWidget* group = Widget(ControlId::SettingsGroup);
+  if (!enabled) {
+    if (group->isEnabled()) focusBeforeLock_ = focusWidget();
+    group->setEnabled(false);
+    return;
+  }
+  group->setEnabled(true);
+  if (focusBeforeLock_ && focusBeforeLock_->isVisible() && focusBeforeLock_->isEnabled() &&
+      !focusWidget()) {
+    focusBeforeLock_->setFocus(Qt::OtherFocusReason);
+  }
+  focusBeforeLock_ = nullptr;
 }
 
 void MainWindow::SetEditText(ControlId id, const QString& text) {

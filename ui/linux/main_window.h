@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -27,6 +28,9 @@ class MainWindow : public QWidget {
   QLineEdit* Edit(ControlId id) const;
   // Replaces an edit box's whole text, beyond its typing limit if need be.
   void SetEditText(ControlId id, const QString& text);
+  // Locks or unlocks the settings group. Qt takes the focus away from a
+  // control in a disabled group; unlocking gives it back.
+  void SetSettingsEnabled(bool enabled);
   // Replaces the status bar's one text.
   void SetStatus(const QString& text);
   PeriodTimer& TimerOf(Timer timer) {
@@ -57,6 +61,7 @@ class MainWindow : public QWidget {
   PeriodTimer clickTimer_;
   PeriodTimer timeLimitTimer_;
   ClickControl* clickControl_ = nullptr;
+  QPointer<QWidget> focusBeforeLock_;
 };
 
 }  // namespace velmora::linux_ui

@@ -34,9 +34,7 @@ void QtWindowPort::SetTimerPeriod(Timer timer, std::int32_t milliseconds) {
   window_.TimerOf(timer).SetPeriod(milliseconds);
 }
 
-void QtWindowPort::SetSettingsEnabled(bool enabled) {
-  window_.Widget(ControlId::SettingsGroup)->setEnabled(enabled);
-}
+void QtWindowPort::SetSettingsEnabled(bool enabled) { window_.SetSettingsEnabled(enabled); }
 
 void QtWindowPort::SetCaption(const Text& caption) {
   window_.setWindowTitle(GbkToQString(caption));

@@ -11,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -142,6 +144,31 @@ TEST_F(LinuxWindowTest, TypingStopsAtFiveCharactersButSetTextDoesNot) {
   edit->end(false);
   QTest::keyClicks(edit, "56");
   EXPECT_EQ(port.GetText(Control::CountBox), "12345");
+}
+
+TEST_F(LinuxWindowTest, TicksMissedWhileBusyComeAsOne) {
+  int ticks = 0;
+  window.TimerOf(Timer::Click).onPeriodic = [&] { ++ticks; };
+  port.SetTimerPeriod(Timer::Click, 10);
+  // Busy for many periods without an event loop, as a slow handler would be.
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(ticks, 1);
+  port.SetTimerPeriod(Timer::Click, 0);
+}
+
+TEST_F(LinuxWindowTest, TheFocusComesBackWhenTheSettingsUnlock) {
+  QLineEdit* count = window.Edit(ControlId::CountBox);
+  count->setFocus(Qt::OtherFocusReason);
+  ASSERT_EQ(QApplication::focusWidget(), count);
+  control.OnHotkey(33001, 0);  // a run locks the settings; Qt drops their focus
+  EXPECT_NE(QApplication::focusWidget(), count);
+  control.OnHotkey(33001, 0);
+  EXPECT_EQ(QApplication::focusWidget(), count);
+}
+
+TEST_F(LinuxWindowTest, TheWindowHasTheProgramIcon) {
+  EXPECT_FALSE(window.windowIcon().availableSizes().isEmpty());
 }
 
 TEST_F(LinuxWindowTest, PastedTextIsCutToTheLimitAtTheInsertion) {
