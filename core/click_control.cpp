@@ -93,8 +93,7 @@ void ClickControl::OnClickTick() {
 }
 
 void ClickControl::ClickAtCursor(ClickKind kind, const Text& statusLabel) {
-  const ScreenPoint cursor = mouse_.GetCursorPosition();
-  mouse_.SimulateMouseClick(cursor.x, cursor.y, kind);
+  mouse_.ClickAtCursor(kind);
   ShowStatus(statusLabel);
 }
 

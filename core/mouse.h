@@ -33,6 +33,12 @@ class MousePort {
   // The cursor's screen position; negative on monitors left of or above the
   // primary one.
   virtual ScreenPoint GetCursorPosition() = 0;
+  // A click where the cursor is: read it, then click there. A platform whose
+  // button events land at the pointer anyway may skip the reading.
+  virtual void ClickAtCursor(ClickKind kind) {
+    const ScreenPoint cursor = GetCursorPosition();
+    SimulateMouseClick(cursor.x, cursor.y, kind);
+  }
 };
 
 }  // namespace velmora

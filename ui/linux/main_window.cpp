@@ -193,6 +193,12 @@ void MainWindow::SetEditText(ControlId id, const QString& text) {
 
 void MainWindow::SetStatus(const QString& text) { statusBar_->SetText(text); }
 
+void MainWindow::OnStatusShown(std::function<void(const QString&)> shown) {
+  statusBar_->onShown = std::move(shown);
+}
+
+void MainWindow::ShowStatusNow() { statusBar_->Flush(); }
+
 QAbstractButton* MainWindow::Button(ControlId id) const {
   return qobject_cast<QAbstractButton*>(Widget(id));
 }

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <functional>
 #include <optional>
 
 #include "core/click_control.h"
@@ -33,6 +34,10 @@ class MainWindow : public QWidget {
   void SetSettingsEnabled(bool enabled);
   // Replaces the status bar's one text.
   void SetStatus(const QString& text);
+  // Each status text as the bar shows it (at most every 100 ms, the last
+  // one always), and the current one again now.
+  void OnStatusShown(std::function<void(const QString&)> shown);
+  void ShowStatusNow();
   PeriodTimer& TimerOf(Timer timer) {
     return timer == Timer::Click ? clickTimer_ : timeLimitTimer_;
   }

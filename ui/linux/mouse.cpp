@@ -9,12 +9,19 @@ void XTestMouse::SimulateMouseClick(std::int32_t x, std::int32_t y, ClickKind ki
   Display* display = x11_.display();
   // Coordinates go through unchanged, negative ones included.
   XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
+  SendButtons(kind);
+}
+
+void XTestMouse::ClickAtCursor(ClickKind kind) { SendButtons(kind); }
+
+void XTestMouse::SendButtons(ClickKind kind) {
+  Display* display = x11_.display();
   for (ButtonEvent event : ButtonEventsOf(kind)) {
     const bool left = event == ButtonEvent::LeftDown || event == ButtonEvent::LeftUp;
     const bool press = event == ButtonEvent::LeftDown || event == ButtonEvent::RightDown;
     XTestFakeButtonEvent(display, left ? Button1 : Button3, press ? True : False, CurrentTime);
   }
-  XFlush(display);
+  XFlush(display);  // the tick's one flush
 }
 
 ScreenPoint XTestMouse::GetCursorPosition() {

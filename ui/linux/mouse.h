@@ -13,8 +13,13 @@ class XTestMouse final : public MousePort {
   void SimulateMouseClick(std::int32_t x, std::int32_t y, ClickKind kind) override;
   // Where the server cannot tell, the last position it did tell.
   ScreenPoint GetCursorPosition() override;
+  // XTest's button events land where the pointer is: no round trip to ask
+  // where that is, and no motion to the same place.
+  void ClickAtCursor(ClickKind kind) override;
 
  private:
+  void SendButtons(ClickKind kind);
+
   X11Connection& x11_;
   ScreenPoint lastKnown_;
 };

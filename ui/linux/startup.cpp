@@ -29,7 +29,7 @@ int RunProgram(int argc, char** argv, const ProgramAddresses& addresses) {
 
   auto program = std::make_unique<Program>(*x11, addresses);
   program->window.winId();  // a native window from the start, for the status property
-  program->port.SetStatusText(ui::kInitialStatusText);  // published from the start
+  program->window.ShowStatusNow();  // the starting text is published from the start
   // Runs while the window is still invisible; it may end the program.
   ui::RunHandler([&] { OnWindowCreated(*program); });
   program->window.show();

@@ -5,8 +5,30 @@
 
 namespace velmora::linux_ui {
 
+StatusBar::StatusBar(const QString& text, QWidget* parent) : QWidget(parent), text_(text) {
+  refresh_.setSingleShot(true);
+  connect(&refresh_, &QTimer::timeout, this, [this] { Flush(); });
+  sinceShown_.start();
+}
+
+void StatusBar::SetText(const QString& text) {
+  if (text == text_) return;
+  text_ = text;
+  if (sinceShown_.elapsed() >= kRefreshMs) {
+    Flush();
+  } else if (!refresh_.isActive()) {
+    refresh_.start(kRefreshMs - static_cast<int>(sinceShown_.elapsed()));
+  }
+}
+
+void StatusBar::Flush() {
+  refresh_.stop();
+  sinceShown_.restart();
+  update();
+  if (onShown) onShown(text_);
+}
+
 void StatusBar::paintEvent(QPaintEvent*) {
-  sincePaint_.restart();
   QPainter painter(this);
   QStyleOptionFrame frame;
   frame.initFrom(this);

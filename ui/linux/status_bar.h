@@ -3,40 +3,35 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 
 namespace velmora::linux_ui {
 
-// The status bar: one sunken part with one line of text. Painted by hand so
-// that a new text costs no relayout; and at fast click rates the text is
-// painted at most every kRepaintMs (no eye follows 100 texts a second), the
-// last one always.
+// The status bar: one sunken part with one line of text, painted by hand so
+// that a new text costs no relayout. At fast click rates a text is shown
+// (painted, and handed to onShown) at most every kRefreshMs: no eye follows
+// 100 texts a second. The last text is always shown, on a timer of its own,
+// so a tick never waits for painting.
 class StatusBar : public QWidget {
  public:
-  static constexpr int kRepaintMs = 40;
+  static constexpr int kRefreshMs = 100;
 
-  StatusBar(const QString& text, QWidget* parent) : QWidget(parent), text_(text) {
-    repaint_.setSingleShot(true);
-    connect(&repaint_, &QTimer::timeout, this, [this] { update(); });
-    sincePaint_.start();
-  }
-  void SetText(const QString& text) {
-    if (text == text_) return;
-    text_ = text;
-    if (sincePaint_.elapsed() >= kRepaintMs) {
-      update();
-    } else if (!repaint_.isActive()) {
-      repaint_.start(kRepaintMs - static_cast<int>(sincePaint_.elapsed()));
-    }
-  }
+  StatusBar(const QString& text, QWidget* parent);
+  void SetText(const QString& text);
   const QString& Text() const { return text_; }
+  // Shows the current text now.
+  void Flush();
+
+  // Each text as it is shown; the program publishes it for scripts.
+  std::function<void(const QString&)> onShown;
 
  protected:
   void paintEvent(QPaintEvent*) override;
 
  private:
   QString text_;
-  QTimer repaint_;
-  QElapsedTimer sincePaint_;
+  QTimer refresh_;
+  QElapsedTimer sinceShown_;
 };
 
 }  // namespace velmora::linux_ui

@@ -19,9 +19,17 @@ void QtWindowPort::SetTicked(Control control, bool ticked) {
   if (auto* button = window_.Button(ui::IdOf(control))) button->setChecked(ticked);
 }
 
+QtWindowPort::QtWindowPort(MainWindow& window, X11Connection* x11) : window_(window), x11_(x11) {
+  if (x11_) window_.OnStatusShown([this](const QString& shown) { PublishStatus(shown); });
+}
+
 Text QtWindowPort::GetText(Control control) {
   auto* edit = window_.Edit(ui::IdOf(control));
-  return edit ? QStringToGbk(edit->text()) : Text();
+  if (!edit) return {};
+  const QString shown = edit->text();
+  auto [entry, added] = converted_.try_emplace(control);
+  if (added || entry->second.shown != shown) entry->second = {shown, QStringToGbk(shown)};
+  return entry->second.gbk;
 }
 
 void QtWindowPort::SetText(Control control, const Text& text) {
@@ -40,10 +48,9 @@ void QtWindowPort::SetCaption(const Text& caption) {
   window_.setWindowTitle(GbkToQString(caption));
 }
 
-void QtWindowPort::SetStatusText(const Text& text) {
-  const QString shown = GbkToQString(text);
-  window_.SetStatus(shown);
-  if (!x11_) return;
+void QtWindowPort::SetStatusText(const Text& text) { window_.SetStatus(GbkToQString(text)); }
+
+void QtWindowPort::PublishStatus(const QString& shown) {
   Display* display = x11_->display();
   static const Atom property = XInternAtom(display, "_VELMORA_STATUS", False);
   static const Atom utf8Type = XInternAtom(display, "UTF8_STRING", False);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <map>
+
 #include "core/window_port.h"
 #include "ui/linux/main_window.h"
 #include "ui/linux/x11.h"
@@ -10,7 +12,7 @@ namespace velmora::linux_ui {
 class QtWindowPort final : public WindowPort {
  public:
   // Without an X11 connection the status is shown but not published.
-  QtWindowPort(MainWindow& window, X11Connection* x11) : window_(window), x11_(x11) {}
+  QtWindowPort(MainWindow& window, X11Connection* x11);
 
   bool IsTicked(Control control) override;
   void SetTicked(Control control, bool ticked) override;
@@ -20,15 +22,26 @@ class QtWindowPort final : public WindowPort {
   void SetTimerPeriod(Timer timer, std::int32_t milliseconds) override;
   void SetSettingsEnabled(bool enabled) override;
   void SetCaption(const Text& caption) override;
-  // Also published as the window's X property _VELMORA_STATUS (UTF-8), so
-  // scripts and tests can read what the status bar says.
+  // What the status bar shows is also published, at the bar's pace, as the
+  // window's X property _VELMORA_STATUS (UTF-8), so scripts and tests can
+  // read it.
   void SetStatusText(const Text& text) override;
   int ShowMessage(const Text& text, int flags, const Text& title) override;
   void SetFocusTo(Control control) override;
 
  private:
+  void PublishStatus(const QString& shown);
+
+  // A box's text as last converted: the settings are locked during a run, so
+  // most reads find it unchanged and convert nothing.
+  struct ConvertedText {
+    QString shown;
+    Text gbk;
+  };
+
   MainWindow& window_;
   X11Connection* x11_;
+  std::map<Control, ConvertedText> converted_;
 };
 
 }  // namespace velmora::linux_ui
