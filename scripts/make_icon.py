@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Draws Velmora's icon (a pointer over a click ring on a blue tile) and
-writes res/velmora.ico with 32x32 and 16x16 images."""
+writes res/velmora.ico with 32x32 and 16x16 images, PNGs of 48 and 128
+pixels for Linux desktops, and the same drawing as res/velmora.svg."""
 import struct
 import sys
 from pathlib import Path
@@ -79,6 +80,19 @@ def main(path):
     out += b"".join(data for _, data in images)
     Path(path).write_bytes(out)
     Path(path).with_suffix(".png").write_bytes(png_image(48))
+    Path(path).with_name("velmora-128.png").write_bytes(png_image(128))
+    Path(path).with_suffix(".svg").write_text(SVG)
+
+
+# The drawing above as shapes, on the same 32-unit grid.
+SVG = """<?xml version="1.0" encoding="UTF-8"?>
+<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">
+  <rect x="1" y="1" width="30" height="30" rx="4" fill="#1e5ac8"/>
+  <circle cx="12" cy="11" r="7" fill="none" stroke="#ffd23c" stroke-width="2"/>
+  <polygon points="12,11 12,25 20.68,25" fill="#ffffff"/>
+  <polygon points="14.4,20 17.6,20 20,28 16.8,28" fill="#ffffff"/>
+</svg>
+"""
 
 
 if __name__ == "__main__":

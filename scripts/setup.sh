@@ -10,6 +10,7 @@ packages=(
   xvfb xauth x11-utils xdotool fonts-wqy-microhei
   libcurl4-openssl-dev
   qt6-base-dev libx11-dev libxtst-dev
+  lintian
 )
 
 missing=()

@@ -13,6 +13,13 @@ cmake --preset linux >/dev/null
 cmake --build --preset linux -j"$jobs"
 ctest --preset linux -j"$jobs"
 
+echo "== the Linux package, checked by lintian"
+cmake --preset linux-release >/dev/null
+cmake --build --preset linux-release -j"$jobs"
+(cd build/linux-release && rm -f velmora_*.deb && cpack -G DEB >/dev/null)
+lintian --allow-root --fail-on error,warning build/linux-release/velmora_*.deb
+echo "lintian: no error, no warning"
+
 echo "== Windows tests under Wine (windows preset)"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j"$jobs"

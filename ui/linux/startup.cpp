@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <cstring>
 
 #include <unistd.h>
 
 #include "ui/handlers.h"
 #include "ui/linux/window_created.h"
+#include "velmora/version.h"
 
 namespace velmora::linux_ui {
 
@@ -15,7 +17,33 @@ void ExitLinuxProcess(int exitCode) {
   _exit(exitCode);
 }
 
+namespace {
+
+constexpr char kUsage[] =
+    "Usage: velmora [--help | --version]\n"
+    "Clicks the mouse for you: choose the mode, the interval and a limit in the\n"
+    "window, then press Alt+D in any application to start, and again to stop.\n"
+    "Needs an X11 display with the XTEST extension.\n";
+
+// --help and --version answer without a window; anything else goes to Qt.
+bool AnswersWithoutWindow(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0) {
+      std::fputs(kUsage, stdout);
+      return true;
+    }
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::printf("velmora %s\n", VELMORA_VERSION);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
 int RunProgram(int argc, char** argv, const ProgramAddresses& addresses) {
+  if (AnswersWithoutWindow(argc, argv)) return 0;
   std::string error;
   std::unique_ptr<X11Connection> x11(X11Connection::Open(error));
   if (!x11) {

@@ -166,6 +166,16 @@ class DeclinedOffer(scenarios.DeclinedOfferScenarios, LinuxDriver):
     pass
 
 
+class WithoutAWindow(unittest.TestCase):
+    def test_help_and_version_answer_without_a_window(self):
+        env = {k: v for k, v in ENV.items() if k != "DISPLAY"}  # no display needed
+        for option, expected in (("--help", "Usage: velmora"), ("--version", "velmora ")):
+            result = subprocess.run([str(Path(ARGS.bin) / "velmora_e2e"), option], env=env,
+                                    capture_output=True, timeout=30)
+            self.assertEqual(result.returncode, 0)
+            self.assertTrue(result.stdout.decode().startswith(expected), result.stdout)
+
+
 class WithoutX11(unittest.TestCase):
     def test_says_what_it_needs_in_one_line_and_exits_non_zero(self):
         for extra in ({}, {"WAYLAND_DISPLAY": "wayland-0"}):
