@@ -125,6 +125,12 @@ class ClickLog:
         found = [line.split() for line in self.lines() if line and line != "READY"]
         return [(f[0], int(f[1]), int(f[2])) for f in found if kind is None or f[0] == kind]
 
+    def micros(self, kind):
+        """The monotonic microseconds at which the target read each message of one
+        kind, where it logs them."""
+        found = [line.split() for line in self.lines() if line.startswith(kind + " ")]
+        return [int(f[4]) for f in found if len(f) > 4]
+
     def times(self, kind):
         """The server times of the messages of one kind, where the target logs them."""
         found = [line.split() for line in self.lines() if line.startswith(kind + " ")]

@@ -1,8 +1,11 @@
 // A plain X window of the tests' own that Velmora clicks: it logs every
-// button press and release with its root coordinates and the server's time
-// in milliseconds, one line each.
+// button press and release with its root coordinates, the server's time in
+// milliseconds and, for measurements finer than that, the monotonic clock
+// in microseconds when the event was read, one line each.
 //   click_target <log file> <left> <top> <width> <height>
 #include <X11/Xlib.h>
+
+#include <time.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -30,8 +33,11 @@ int main(int argc, char** argv) {
     } else if (event.type == ButtonPress || event.type == ButtonRelease) {
       const unsigned button = event.xbutton.button;
       const char* name = button == Button1 ? "L" : button == Button3 ? "R" : "O";
-      std::fprintf(log, "%s%s %d %d %lu\n", name, event.type == ButtonPress ? "DOWN" : "UP",
-                   event.xbutton.x_root, event.xbutton.y_root, event.xbutton.time);
+      timespec now{};
+      clock_gettime(CLOCK_MONOTONIC, &now);
+      const long long micros = static_cast<long long>(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
+      std::fprintf(log, "%s%s %d %d %lu %lld\n", name, event.type == ButtonPress ? "DOWN" : "UP",
+                   event.xbutton.x_root, event.xbutton.y_root, event.xbutton.time, micros);
     }
     std::fflush(log);
   }
