@@ -29,6 +29,8 @@ int main(int argc, char** argv) {
       XFree(name);
       if (matches) {
         std::printf("%lld\n", static_cast<long long>(now.tv_sec) * 1000000 + now.tv_nsec / 1000);
+        std::fflush(stdout);
+        XCloseDisplay(display);
         return 0;
       }
     }
