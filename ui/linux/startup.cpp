@@ -1,10 +1,14 @@
 #include "ui/linux/startup.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
 
 #include <unistd.h>
+
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
 
 #include "ui/handlers.h"
 #include "ui/linux/window_created.h"
@@ -40,6 +44,18 @@ bool AnswersWithoutWindow(int argc, char** argv) {
   return false;
 }
 
+// Qt listens for XKB state changes on its own X connection, and every
+// synthetic click changes the pointer-button part of that state: without
+// this, Qt's reader thread and event loop woke four times a click for
+// nothing that Qt uses (it follows modifiers and groups only).
+void QuietPointerButtonStateEvents() {
+  auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+  Display* display = x11 ? x11->display() : nullptr;
+  if (!display) return;
+  XkbSelectEventDetails(display, XkbUseCoreKbd, XkbStateNotify, XkbPointerButtonMask, 0);
+  XFlush(display);
+}
+
 }  // namespace
 
 int RunProgram(int argc, char** argv, const ProgramAddresses& addresses) {
@@ -54,6 +70,7 @@ int RunProgram(int argc, char** argv, const ProgramAddresses& addresses) {
   qputenv("QT_QPA_PLATFORM", "xcb");
   QApplication application(argc, argv);
   QApplication::setApplicationName("velmora");
+  QuietPointerButtonStateEvents();
 
   auto program = std::make_unique<Program>(*x11, addresses);
   program->window.winId();  // a native window from the start, for the status property
