@@ -13,8 +13,6 @@ inline constexpr int kIconQuestion = 0x20;
 inline constexpr int kIconExclamation = 0x30;
 inline constexpr int kIconAsterisk = 0x40;
 inline constexpr int kIconMask = 0xF0;
-inline constexpr int kSystemModal = 0x1000;
-inline constexpr int kTaskModal = 0x2000;
 
 // Button values: the button the user closed the box with. A box that could
 // not be shown gives kOk.

@@ -7,7 +7,15 @@
 
 namespace velmora::ui {
 namespace {
+
 ProgramLifecycle* running = nullptr;
+
+// The end's order, whichever way the program ends.
+void StopHandlersThenRunExitRoutines() {
+  StopHandlers();
+  RunExitRoutines();  // a second pass runs none
+}
+
 }  // namespace
 
 ProgramLifecycle::ProgramLifecycle(ProgramState& state, std::function<void()> releaseRun,
@@ -28,10 +36,7 @@ void ProgramLifecycle::OnProgramExit() {
   if (running->releaseRun_) running->releaseRun_();
 }
 
-void ProgramLifecycle::ShutDown() {
-  StopHandlers();
-  RunExitRoutines();  // a second pass runs none
-}
+void ProgramLifecycle::ShutDown() { StopHandlersThenRunExitRoutines(); }
 
 void ProgramLifecycle::End(int exitCode) {
   ShutDown();
@@ -41,8 +46,7 @@ void ProgramLifecycle::End(int exitCode) {
 
 void EndProgram(int exitCode) {
   if (running) running->End(exitCode);
-  StopHandlers();
-  RunExitRoutines();
+  StopHandlersThenRunExitRoutines();
   std::exit(exitCode);
 }
 

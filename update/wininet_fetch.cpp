@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include <wininet.h>
@@ -129,12 +130,16 @@ DWORD StatusCode(HINTERNET request) {
   return status;
 }
 
-// The address a redirect leads to, resolved against the address asked for;
-// empty when the response names none or names one too long to follow.
-Text RedirectTarget(HINTERNET request, const Text& from) {
+// The address a redirect leads to, resolved against the address asked for:
+// none when the response names no Location (its body is then the result),
+// empty when the Location is too long to follow or cannot be resolved.
+std::optional<Text> RedirectTarget(HINTERNET request, const Text& from) {
   std::string location(kCanonicalBufferBytes, '\0');
   DWORD size = static_cast<DWORD>(location.size());
-  if (!HttpQueryInfoA(request, HTTP_QUERY_LOCATION, location.data(), &size, nullptr)) return {};
+  if (!HttpQueryInfoA(request, HTTP_QUERY_LOCATION, location.data(), &size, nullptr)) {
+    return GetLastError() == ERROR_INSUFFICIENT_BUFFER ? std::optional<Text>(Text())
+                                                       : std::nullopt;
+  }
   location.resize(size);
   std::string target(kCanonicalBufferBytes, '\0');
   size = static_cast<DWORD>(target.size());
@@ -224,11 +229,10 @@ ByteString Read(Text address, const FetchLimits& limits) {
     if (!exchange.request) return {};
     HINTERNET request = static_cast<HINTERNET>(exchange.request.get());
     if (IsRedirect(StatusCode(request))) {
-      Text target = RedirectTarget(request, address);
-      if (!target.empty()) {
-        // Too many, or to anything but the web: nothing at all.
-        if (redirects == limits.redirects || !HasWebScheme(target)) return {};
-        address = std::move(target);
+      if (std::optional<Text> target = RedirectTarget(request, address)) {
+        // Too many, too long, or to anything but the web: nothing at all.
+        if (redirects == limits.redirects || !HasWebScheme(*target)) return {};
+        address = std::move(*target);
         continue;
       }
     }

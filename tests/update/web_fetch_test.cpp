@@ -82,7 +82,7 @@ struct BoundCase {
   const char* name;
   std::string response;
   Pacing pacing;
-  std::size_t expectedRequests;
+  std::size_t maxRequests;  // a fetcher may give up earlier, never later
   std::string fullBody;  // what an unbounded fetch would return; "" for nothing
 };
 
@@ -94,7 +94,8 @@ TEST_P(ReadWebBytesBounds, GivesUpInTime) {
   const std::time_t started = std::time(nullptr);
   const ByteString body = MakePlatformWebFetch(kShortLimits)->ReadWebBytes(server.Address("/"));
   EXPECT_LT(std::time(nullptr) - started, kGenerousBoundSeconds);
-  EXPECT_EQ(server.Requests().size(), c.expectedRequests);
+  EXPECT_GE(server.Requests().size(), 1u);
+  EXPECT_LE(server.Requests().size(), c.maxRequests);
   if (c.fullBody.empty()) {
     EXPECT_EQ(body, "");
   } else {
@@ -114,6 +115,12 @@ INSTANTIATE_TEST_SUITE_P(
                          .betweenLaterMilliseconds = 50},
                   1, Pattern(400)},
         BoundCase{"RedirectsToItselfWithoutEnd", kRedirectToSelf, Pacing{}, 6, ""},
+        // curl follows the long address until the redirect limit; WinINet
+        // cannot hold it and stops at once. Neither returns anything.
+        BoundCase{"RedirectsToAnAddressTooLongToFollow",
+                  "HTTP/1.0 302 Found\r\nLocation: /" + Pattern(20000) +
+                      "\r\nContent-Length: 4\r\n\r\nlong",
+                  Pacing{}, 6, ""},
         BoundCase{"RedirectsAwayFromTheWeb",
                   "HTTP/1.0 302 Found\r\nLocation: ftp://127.0.0.1/x\r\nContent-Length: 0\r\n\r\n",
                   Pacing{}, 1, ""}),
