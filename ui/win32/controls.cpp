@@ -23,7 +23,6 @@ constexpr DWORD kSingleLineEditStyle = ES_AUTOHSCROLL | ES_CENTER;
 constexpr DWORD kMultiLineEditStyle = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL;
 constexpr DWORD kOptionStyle = BS_MULTILINE | BS_LEFT | BS_VCENTER;
 
-
 // A single-line box is never lower than a character of its font plus its edges.
 int EditHeight(HWND window, HFONT font, int height, UINT dpi) {
   HDC dc = GetDC(window);
@@ -61,6 +60,7 @@ LRESULT CALLBACK ForwardToWindow(HWND group, UINT message, WPARAM wParam, LPARAM
       return DefSubclassProc(group, message, wParam, lParam);
   }
 }
+
 }  // namespace
 
 void MainWindow::CreateControls(HINSTANCE instance, const Text& homepageAddress) {
